@@ -1,0 +1,209 @@
+#include "DoskaDescription.h"
+
+#include <utility>
+
+const MoveDescription DoskaDescription::Empty{};
+
+SideDescription::SideDescription()
+    : pcBestThreat(&DoskaDescription::Empty), pcMove(&DoskaDescription::Empty),
+      pcOpenFour(&DoskaDescription::Empty), pcFour(&DoskaDescription::Empty),
+      pcFive(&DoskaDescription::Empty), pcDoubleFour(&DoskaDescription::Empty),
+      pcFourThree(&DoskaDescription::Empty), pcDoubleThree(&DoskaDescription::Empty)
+{
+}
+
+namespace {
+
+bool IsFour(std::int32_t w) { return w == 32 || w == 48; }
+bool IsThree(std::int32_t w) { return w == 24 || w == 28; }
+
+// Products and sums of the evaluation wrap as 32-bit integers do.
+std::int32_t Wrap(std::int64_t v) { return static_cast<std::int32_t>(v); }
+
+} // namespace
+
+DoskaDescription::DoskaDescription(Pole &pole, std::int32_t znak, eSearchMode mode)
+    : eMode(mode), iZnak(znak), myPole(pole)
+{
+    if (znak == FREE)
+        throw xParam("DoskaDescription::DoskaDescription: Znak is FREE.");
+
+    // While scanning, `own` holds KREST's half and `opponent` NOL's; they are
+    // put in the order of the side to move at the end.
+    SideDescription &K = own;
+    SideDescription &N = opponent;
+    SideDescription *halves[2] = {&K, &N};
+    const MoveDescription *move = &Empty;
+
+    const BoundedList<MoveDescription> &list = pole.Descriptions();
+    const MoveDescription *d = list.Data();
+    const MoveDescription *end = d + list.GetCurSize();
+    for (; d != end; ++d) {
+        if (d->iZnak == KREST) {
+            K.iStoneValueSum += d->side[0].iValueSum;
+            K.iStoneBlockSum += d->side[1].iWeightSum;
+            continue;
+        }
+        if (d->iZnak == NOL) {
+            N.iStoneValueSum += d->side[1].iValueSum;
+            N.iStoneBlockSum += d->side[0].iWeightSum;
+            continue;
+        }
+        if (d->iTotal > move->iTotal)
+            move = d;
+        for (int view = 0; view < 2; ++view) {
+            SideDescription &S = *halves[view];
+            const SideLines &lines = d->side[view];
+            const std::int32_t max = lines.iMax;
+            const std::int32_t second = lines.iSecond;
+            if (max > S.pcBestThreat->side[view].iMax)
+                S.pcBestThreat = d;
+            S.iFreeValueSum += lines.iValueSum;
+            if (max == 64) {
+                S.pcFive = d;
+                ++S.iFives;
+            } else if (max == 56) {
+                S.pcOpenFour = d;
+                ++S.iOpenFours;
+            } else if (IsFour(max)) {
+                S.pcFour = d;
+                ++S.iFours;
+                if (IsFour(second)) {
+                    S.pcDoubleFour = d;
+                    ++S.iDoubleFours;
+                } else if (IsThree(second)) {
+                    S.pcFourThree = d;
+                    ++S.iFourThrees;
+                }
+            } else if (IsThree(max) && IsThree(second)) {
+                S.pcDoubleThree = d;
+                ++S.iDoubleThrees;
+            }
+        }
+    }
+    K.pcMove = move;
+    N.pcMove = move;
+
+    AprisePosition(K, N);
+
+    if (znak == NOL)
+        std::swap(own, opponent);
+}
+
+void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N)
+{
+    // Step 1: the outcome. Each rule is tried only when no earlier one applied.
+    auto win = [](SideDescription &S, const MoveDescription *cell) {
+        S.bWin = true;
+        S.pcMove = cell;
+    };
+    if (K.iFives > 0 || N.iFives > 0) {
+        if (K.iFives > 0)
+            win(K, K.pcFive);
+        else
+            K.iStatus = 2;
+        if (N.iFives > 0)
+            win(N, N.pcFive);
+        else
+            N.iStatus = 2;
+    } else if (K.iOpenFours > 0 || K.iDoubleFours > 0 || N.iOpenFours > 0 || N.iDoubleFours > 0) {
+        auto decide = [&](SideDescription &S, const SideDescription &O) {
+            if (S.iOpenFours > 0)
+                win(S, S.pcOpenFour);
+            else if (S.iDoubleFours > 0)
+                win(S, S.pcDoubleFour);
+            else
+                S.iStatus = O.iOpenFours > 0 ? 1 : 3;
+        };
+        decide(K, N);
+        decide(N, K);
+    } else if (K.iFourThrees > 0 || N.iFourThrees > 0) {
+        auto decide = [&](SideDescription &S, SideDescription &O) {
+            if (S.iFourThrees > 0) {
+                O.iStatus = 4;
+                if (O.iFours == 0)
+                    win(S, S.pcFourThree);
+            }
+        };
+        decide(K, N);
+        decide(N, K);
+    } else {
+        if (K.iDoubleThrees > 0 && N.iFours == 0)
+            win(K, K.pcDoubleThree);
+        if (N.iDoubleThrees > 0 && K.iFours == 0)
+            win(N, N.pcDoubleThree);
+    }
+
+    // Step 2: the value of each half.
+    const Coefficients &c = myPole.CurrentCoefficients();
+    std::int32_t kValue = 0;
+    std::int32_t nValue = 0;
+    switch (myPole.PriceMode()) {
+    case PriceStones:
+        kValue = Wrap(std::int64_t(c.c[0]) * K.iStoneValueSum + std::int64_t(c.c[1]) * K.iStoneBlockSum -
+                      std::int64_t(c.c[2]) * N.iStoneValueSum - std::int64_t(c.c[3]) * N.iStoneBlockSum);
+        nValue = Wrap(std::int64_t(c.c[0]) * N.iStoneValueSum + std::int64_t(c.c[1]) * N.iStoneBlockSum -
+                      std::int64_t(c.c[2]) * K.iStoneValueSum - std::int64_t(c.c[3]) * K.iStoneBlockSum);
+        break;
+    case PriceFreeCells:
+        kValue = Wrap(std::int64_t(c.e[0]) * K.iFreeValueSum - std::int64_t(c.e[1]) * N.iFreeValueSum);
+        nValue = Wrap(std::int64_t(c.e[0]) * N.iFreeValueSum - std::int64_t(c.e[1]) * K.iFreeValueSum);
+        break;
+    case PriceRunningSums: {
+        const std::int32_t *s = myPole.RunningSums();
+        kValue = Wrap(std::int64_t(c.c[0]) * s[0] + std::int64_t(c.c[1]) * s[1] -
+                      std::int64_t(c.c[2]) * s[2] - std::int64_t(c.c[3]) * s[3]);
+        nValue = Wrap(std::int64_t(c.c[0]) * s[2] + std::int64_t(c.c[1]) * s[3] -
+                      std::int64_t(c.c[2]) * s[0] - std::int64_t(c.c[3]) * s[1]);
+        break;
+    }
+    default:
+        throw xParam("DoskaDescription::DoskaDescription : Unknown ePriceMode");
+    }
+    // Every value is seen from the side the search is for.
+    const std::int32_t root = myPole.RootSide();
+    std::int32_t value = root == KREST ? kValue : nValue;
+
+    // Step 3: the initiative of the side to move.
+    const SideDescription &M = iZnak == KREST ? K : N;
+    bool initiative = M.iDoubleFours > 0 || M.iFourThrees > 0 || M.iOpenFours > 0 ||
+                      (M.iStatus == 0 && M.pcBestThreat->Of(iZnak).iMax >= 24);
+    if (myPole.PhaseFlag()) {
+        if (iZnak != root)
+            initiative = !initiative;
+        if (initiative)
+            value = Wrap(std::int64_t(value) + InitiativeBonus);
+    } else {
+        if (iZnak == root)
+            initiative = !initiative;
+        if (initiative)
+            value = Wrap(std::int64_t(value) - InitiativeBonus);
+    }
+
+    // Step 4: with the root side's opponent to move, the position keeps the
+    // value of the one in which the root side made its last move.
+    const BoundedList<Move> &done = myPole.DoneMoves();
+    if (iZnak != root && done.GetCurSize() > 0)
+        value = done.Data()[done.GetCurSize() - 1].iValue;
+
+    K.iValue = value;
+    N.iValue = value;
+}
+
+std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
+{
+    const std::int32_t mine = d.Of(iZnak).iWeightSum;
+    const std::int32_t both = mine + d.Of(Opponent(iZnak)).iWeightSum;
+    const bool phase = myPole.PhaseFlag();
+    switch (eMode) {
+    case PASSIVE:
+        return phase ? both : mine;
+    case ACTIVE:
+        return phase ? mine : both;
+    case ATTACK:
+        return mine;
+    case DEFENCE:
+        return both;
+    }
+    throw xParam("DoskaDescription::CalcPower : Unknown value of DoskaDescription:eMode");
+}

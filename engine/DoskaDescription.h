@@ -1,0 +1,56 @@
+#pragma once
+
+// A one-pass summary of a board for one side to move: each side's threats,
+// what the side to move is forced to answer, sure wins and the value of the
+// position. The search builds one at every node.
+
+#include "Pole.h"
+
+#include <cstdint>
+
+struct SideDescription {
+    const MoveDescription *pcBestThreat;
+    const MoveDescription *pcMove;
+    const MoveDescription *pcOpenFour;
+    const MoveDescription *pcFour;
+    const MoveDescription *pcFive;
+    const MoveDescription *pcDoubleFour;
+    const MoveDescription *pcFourThree;
+    const MoveDescription *pcDoubleThree;
+    std::int32_t iFreeValueSum = 0;
+    std::int32_t iValue = 0;
+    std::int32_t iStoneValueSum = 0;
+    std::int32_t iStoneBlockSum = 0;
+    std::int32_t iStatus = 0;
+    std::int32_t iOpenFours = 0;
+    std::int32_t iFours = 0;
+    std::int32_t iFives = 0;
+    std::int32_t iDoubleFours = 0;
+    std::int32_t iFourThrees = 0;
+    std::int32_t iDoubleThrees = 0;
+    bool bWin = false;
+
+    SideDescription();
+};
+
+class DoskaDescription {
+public:
+    DoskaDescription(Pole &pole, std::int32_t iZnak, eSearchMode mode);
+
+    std::int32_t CalcPower(const MoveDescription &d) const;
+    void GenerateMoves(std::int32_t depth, bool all);
+
+    eSearchMode eMode;
+    std::int32_t iZnak;
+    Pole &myPole;
+    SideDescription own;      // the side to move
+    SideDescription opponent; // the other side
+
+    // The description that stands for "no cell found": (0, 0), all zero.
+    static const MoveDescription Empty;
+
+private:
+    void AprisePosition(SideDescription &k, SideDescription &n);
+    bool Accepts(const MoveDescription &e, std::int32_t depth) const;
+    bool OpenFourAnswer(const MoveDescription &e) const;
+};

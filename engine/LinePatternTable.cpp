@@ -1,0 +1,238 @@
+#include "LinePatternTable.h"
+
+namespace {
+
+constexpr int Blocked = 0;
+constexpr int Own = 1;
+constexpr int Free = 2;
+
+// The rule that classes one line. The nine cells at distances -4..+4 are
+// c[0..8]; the centre c[4] holds the side's own sign.
+constexpr std::int32_t ClassifyLine(std::uint32_t code)
+{
+    // Three codes the rule would class otherwise.
+    if (code == 0x92AA || code == 0xAA86)
+        return 1;
+    if (code == 0x06A6)
+        return 2;
+
+    int c[9] = {};
+    for (int j = 0; j < 8; ++j) {
+        int digit = static_cast<int>((code >> (2 * j)) & 3);
+        if (digit == 3)
+            return LinePattern::Filler;
+        c[j < 4 ? j : j + 1] = digit;
+    }
+    c[4] = Own;
+
+    // The segment: the run of unblocked cells through the centre.
+    int L = 4, R = 4;
+    while (L > 0 && c[L - 1] != Blocked)
+        --L;
+    while (R < 8 && c[R + 1] != Blocked)
+        ++R;
+    const int n = R - L + 1;
+    if (n < 5)
+        return 0;
+
+    int k = 0;
+    for (int i = L; i <= R; ++i)
+        if (i != 4 && c[i] == Own)
+            ++k;
+
+    // Most own stones in a five-cell window of the segment holding the centre.
+    auto windowMax = [&](const int *cells) {
+        int best = 0;
+        for (int s = 0; s <= 4; ++s) {
+            if (s < L || s + 4 > R)
+                continue;
+            int count = 0;
+            for (int i = s; i < s + 5; ++i)
+                count += cells[i] == Own;
+            best = count > best ? count : best;
+        }
+        return best;
+    };
+    const int m = windowMax(c);
+
+    auto runThroughCentre = [&](const int *cells) {
+        int a = 4, b = 4;
+        while (a > 0 && cells[a - 1] == Own)
+            --a;
+        while (b < 8 && cells[b + 1] == Own)
+            ++b;
+        return b - a + 1;
+    };
+    const int run = runThroughCentre(c);
+
+    // Four consecutive own cells with the centre among them, free at both ends.
+    auto hasStraightFour = [&](const int *cells) {
+        for (int s = 1; s <= 4; ++s) {
+            if (s + 4 > 8)
+                continue;
+            bool four = true;
+            for (int i = s; i < s + 4; ++i)
+                four = four && cells[i] == Own;
+            if (four && cells[s - 1] == Free && cells[s + 4] == Free)
+                return true;
+        }
+        return false;
+    };
+
+    if (m == 5)
+        return 24;
+
+    if (m == 4) {
+        int winning = 0;
+        for (int f = L; f <= R; ++f) {
+            if (c[f] != Free)
+                continue;
+            int t[9] = {};
+            for (int i = 0; i < 9; ++i)
+                t[i] = c[i];
+            t[f] = Own;
+            if (runThroughCentre(t) >= 5)
+                ++winning;
+        }
+        if (winning >= 2)
+            return (k == 4 && hasStraightFour(c)) ? 28 : 14;
+        if (k == 3) {
+            int lo = 9, hi = -1;
+            for (int i = L; i <= R; ++i)
+                if (c[i] == Own) {
+                    lo = i < lo ? i : lo;
+                    hi = i > hi ? i : hi;
+                }
+            if (hi - lo + 1 == 5 && lo > 0 && hi < 8 && c[lo - 1] == Free && c[hi + 1] == Free)
+                return 27;
+        }
+        if (n == 5)
+            return 23;
+        return k == 4 ? 29 : 4;
+    }
+
+    if (m == 3) {
+        bool open = false;
+        for (int f = L; f <= R && !open; ++f) {
+            if (c[f] != Free)
+                continue;
+            int t[9] = {};
+            for (int i = 0; i < 9; ++i)
+                t[i] = c[i];
+            t[f] = Own;
+            open = hasStraightFour(t);
+        }
+        if (open) {
+            if (run >= 3)
+                return k == 3 ? 31 : 11;
+            return k == 3 ? 30 : 13;
+        }
+        if (k == 3)
+            return 32;
+        if (k >= 4)
+            return 3;
+        // Exactly three stones, all within one window: by their shape.
+        int lo = 9, hi = -1;
+        for (int i = L; i <= R; ++i)
+            if (c[i] == Own) {
+                lo = i < lo ? i : lo;
+                hi = i > hi ? i : hi;
+            }
+        const int span = hi - lo + 1;
+        if (span == 3)
+            return 20;
+        if (span == 4)
+            return 21;
+        if (c[lo + 2] == Own)
+            return 22; // stone, gap, stone, gap, stone
+        return n == 5 ? 3 : 25;
+    }
+
+    if (m == 2) {
+        int bestGap = 99;
+        for (int s = L; s <= R; ++s) {
+            if (s == 4 || c[s] != Own)
+                continue;
+            int windows = 0;
+            for (int w = L; w + 4 <= R; ++w) {
+                int lo = s < 4 ? s : 4;
+                int hi = s < 4 ? 4 : s;
+                if (w <= lo && hi <= w + 4)
+                    ++windows;
+            }
+            if (windows >= 2) {
+                int gap = (s < 4 ? 4 - s : s - 4) - 1;
+                bestGap = gap < bestGap ? gap : bestGap;
+            }
+        }
+        if (bestGap == 0)
+            return 10;
+        if (bestGap == 1)
+            return 15;
+        if (bestGap == 2)
+            return 12;
+        return 2;
+    }
+
+    return n == 5 ? 1 : 5;
+}
+
+constexpr std::array<std::int32_t, 65536> BuildTable()
+{
+    std::array<std::int32_t, 65536> table{};
+    for (std::uint32_t code = 0; code < 65536; ++code)
+        table[code] = ClassifyLine(code);
+    return table;
+}
+
+// Built by the compiler, so the engine starts with it ready.
+constexpr std::array<std::int32_t, 65536> TheTable = BuildTable();
+
+} // namespace
+
+const std::int32_t LineWeight[LinePattern::ClassCount] = {
+    0,  0,  6,  16, 32, 0,  0,  0,  0,  0,  // 0..9
+    14, 28, 12, 24, 56, 13, 0,  0,  0,  0,  // 10..19
+    16, 16, 16, 32, 64, 16, 0,  48, 56, 32, // 20..29
+    24, 28, 16};                            // 30..32
+
+const std::int32_t LineValue[LinePattern::ClassCount] = {
+    0,  0,  8,  11, 16, 11, 0,  0,  0,  0,  // 0..9
+    14, 19, 12, 16, 16, 14, 0,  0,  0,  0,  // 10..19
+    11, 11, 11, 16, 16, 11, 0,  16, 16, 16, // 20..29
+    16, 19, 11};                            // 30..32
+
+const std::int32_t *const LinePatternTable = TheTable.data();
+
+std::int32_t LinePattern::Classify(std::uint32_t code) { return ClassifyLine(code & 0xFFFF); }
+
+const std::array<std::int32_t, 65536> &LinePattern::Table() { return TheTable; }
+
+void DescribeCell(const Kletka &cell, MoveDescription &d)
+{
+    for (int view = 0; view < 2; ++view) {
+        SideLines &s = d.side[view];
+        std::int32_t w[4];
+        std::int32_t valueSum = 0;
+        for (int dir = 0; dir < 4; ++dir) {
+            std::int32_t cls = TheTable[cell.LineCode[view][dir] & 0xFFFF];
+            w[dir] = LineWeight[cls];
+            valueSum += LineValue[cls];
+        }
+        // Highest weight; ties go to the highest-numbered direction.
+        int maxDir = 0;
+        for (int dir = 1; dir < 4; ++dir)
+            if (w[dir] >= w[maxDir])
+                maxDir = dir;
+        std::int32_t second = 0;
+        for (int dir = 0; dir < 4; ++dir)
+            if (dir != maxDir && w[dir] > second)
+                second = w[dir];
+        s.iMax = w[maxDir];
+        s.iSecond = second;
+        s.iWeightSum = w[0] + w[1] + w[2] + w[3];
+        s.iValueSum = valueSum;
+        s.iMaxDir = maxDir;
+    }
+    d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
+}

@@ -1,0 +1,296 @@
+#include "Pole.h"
+
+#include "LinePatternTable.h"
+
+#include <array>
+#include <chrono>
+
+namespace {
+
+// For every cell, the on-board cells within four steps along the four lines,
+// in the order a stone updates them: distance -4..-1, +1..+4, and within
+// each distance directions 0..3. Taking a stone back walks the same list
+// backwards.
+struct Neighbour {
+    std::int16_t index;  // the neighbour's cell index
+    std::uint8_t dir;    // the direction of the line
+    std::uint8_t shift;  // bit position of the digit that stands for the stone
+    bool near;           // within two steps: counts towards iNear
+};
+
+struct NeighbourList {
+    std::array<Neighbour, 32> entry;
+    int count = 0;
+};
+
+constexpr std::array<NeighbourList, CellCount> BuildNeighbours()
+{
+    std::array<NeighbourList, CellCount> all{};
+    constexpr int order[8] = {-4, -3, -2, -1, 1, 2, 3, 4};
+    for (int y = 0; y < BoardSize; ++y)
+        for (int x = 0; x < BoardSize; ++x) {
+            NeighbourList &list = all[x + BoardSize * y];
+            for (int k : order)
+                for (int dir = 0; dir < 4; ++dir) {
+                    int nx = x + k * DirDx[dir];
+                    int ny = y + k * DirDy[dir];
+                    if (nx < 0 || ny < 0 || nx >= BoardSize || ny >= BoardSize)
+                        continue;
+                    int p = -k; // where the stone stands as seen from the neighbour
+                    int digit = p < 0 ? p + 4 : p + 3;
+                    list.entry[list.count++] = {static_cast<std::int16_t>(nx + BoardSize * ny),
+                                                static_cast<std::uint8_t>(dir),
+                                                static_cast<std::uint8_t>(2 * digit),
+                                                k >= -2 && k <= 2};
+                }
+        }
+    return all;
+}
+
+constexpr std::array<NeighbourList, CellCount> Neighbours = BuildNeighbours();
+
+// The code of an empty board: every digit free except those that point off it.
+std::uint32_t EmptyCode(int x, int y, int dir)
+{
+    std::uint32_t code = 0;
+    for (int j = 0; j < 8; ++j) {
+        int p = j < 4 ? j - 4 : j - 3;
+        int px = x + p * DirDx[dir];
+        int py = y + p * DirDy[dir];
+        bool onBoard = px >= 0 && py >= 0 && px < BoardSize && py < BoardSize;
+        if (onBoard)
+            code |= 2u << (2 * j);
+    }
+    return code;
+}
+
+} // namespace
+
+const std::int32_t Pole::ThreatDepth[20] = {0, 0, 0, 4, 5, 6, 7, 8, 9, 11,
+                                            12, 13, 0, 0, 0, 0, 0, 0, 0, 0};
+const Coefficients Pole::AttackSet = {{32768, 1, 32, 1024}, {32, 1}};
+const Coefficients Pole::DefenceSet = {{32, 1024, 32768, 1}, {1, 32}};
+
+std::int64_t ClockMs()
+{
+    using namespace std::chrono;
+    static const auto start = steady_clock::now();
+    return duration_cast<milliseconds>(steady_clock::now() - start).count() + 1;
+}
+
+Pole::Pole() : cDescriptions(CellCount), cCandidates(CellCount), cDoneMoves(CellCount)
+{
+    for (int y = 0; y < BoardSize; ++y)
+        for (int x = 0; x < BoardSize; ++x) {
+            Kletka &k = myCells[x + BoardSize * y];
+            k.x = x;
+            k.y = y;
+            for (int dir = 0; dir < 4; ++dir) {
+                std::uint32_t code = EmptyCode(x, y, dir);
+                k.LineCode[0][dir] = code;
+                k.LineCode[1][dir] = code;
+            }
+        }
+}
+
+Pole::Pole(const Pole &other)
+    : cDescriptions(other.cDescriptions), cCandidates(other.cCandidates),
+      cDoneMoves(other.cDoneMoves)
+{
+    CopyFrom(other);
+}
+
+Pole &Pole::operator=(const Pole &other)
+{
+    if (this != &other) {
+        cDescriptions = other.cDescriptions;
+        cCandidates = other.cCandidates;
+        cDoneMoves = other.cDoneMoves;
+        CopyFrom(other);
+    }
+    return *this;
+}
+
+void Pole::CopyFrom(const Pole &other)
+{
+    myRootSide = other.myRootSide;
+    myLevel = other.myLevel;
+    for (int i = 0; i < CellCount; ++i)
+        myCells[i] = other.myCells[i];
+    myTimeLimit = other.myTimeLimit;
+    myCurrent = other.myCurrent;
+    for (int i = 0; i < 4; ++i)
+        mySums[i] = other.mySums[i];
+    myPhase = other.myPhase;
+    ePriceMode = other.ePriceMode;
+    StopSearch.store(other.StopSearch.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    myNodes = other.myNodes;
+}
+
+void Pole::Clear() { *this = Pole(); }
+
+void Pole::SetPosition(const BoundedList<Move> &moves)
+{
+    Clear();
+    for (int i = 0; i < moves.GetCurSize(); ++i)
+        MakeMove(moves[i]);
+}
+
+const Kletka &Pole::Cell(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= BoardSize || y >= BoardSize)
+        throw xParam("Index out of range.");
+    return myCells[x + BoardSize * y];
+}
+
+void Pole::Describe(const Kletka &cell)
+{
+    MoveDescription &d = cDescriptions.Data()[cell.iDesc];
+    d.x = cell.x;
+    d.y = cell.y;
+    d.iZnak = cell.iZnak;
+    DescribeCell(cell, d);
+}
+
+void Pole::TakeSlot(Kletka &cell)
+{
+    if (cDescriptions.GetCurSize() >= cDescriptions.GetSize())
+        throw xParam("Stack is full.");
+    cell.iDesc = cDescriptions.GetCurSize();
+    cDescriptions.Push(MoveDescription{});
+}
+
+void Pole::GiveSlotBack(Kletka &cell)
+{
+    const MoveDescription &top = cDescriptions.Top();
+    if (top.x != cell.x || top.y != cell.y)
+        throw xParam("Pole::DelKletka - Moves are different.");
+    cDescriptions.Pop();
+    cell.iDesc = -1;
+}
+
+void Pole::AddToSums(const Kletka &cell, std::int32_t sign, int direction)
+{
+    const MoveDescription &d = cDescriptions.Data()[cell.iDesc];
+    const std::int32_t k = d.side[0].iWeightSum * direction;
+    const std::int32_t n = d.side[1].iWeightSum * direction;
+    if (sign == KREST) {
+        mySums[0] += k;
+        mySums[1] += n;
+    } else {
+        mySums[2] += n;
+        mySums[3] += k;
+    }
+}
+
+void Pole::MakeMove(const Move &cM)
+{
+    // Every check comes before the first change, so a refused move changes nothing.
+    if (cM.x < 0 || cM.x >= BoardSize || cM.y < 0 || cM.y >= BoardSize)
+        throw xParam("Index out of range.");
+    Kletka &cell = myCells[cM.x + BoardSize * cM.y];
+    if (cell.iZnak != FREE)
+        throw xMove();
+    if (cM.iZnak != KREST && cM.iZnak != NOL)
+        throw xParam("Pole::MakeMove : cM.iZnak=FREE");
+    if (cDoneMoves.GetCurSize() >= cDoneMoves.GetSize())
+        throw xParam("Stack is full.");
+
+    if (cell.iDesc != -1)
+        AddToSums(cell, cM.iZnak, +1);
+    cell.iZnak = cM.iZnak;
+    AddKletka(cM.x + BoardSize * cM.y);
+    cDoneMoves.Push(cM);
+}
+
+void Pole::AddKletka(int a)
+{
+    Kletka &cell = myCells[a];
+    if (cell.iNear++ == 0)
+        TakeSlot(cell);
+    if (cell.iDesc != -1)
+        Describe(cell);
+
+    const int own = ViewOf(cell.iZnak);
+    const int other = 1 - own;
+    const NeighbourList &list = Neighbours[a];
+    for (int i = 0; i < list.count; ++i) {
+        const Neighbour &nb = list.entry[i];
+        Kletka &n = myCells[nb.index];
+        n.LineCode[own][nb.dir] ^= 3u << nb.shift;   // free (2) -> own (1)
+        n.LineCode[other][nb.dir] ^= 2u << nb.shift; // free (2) -> blocked (0)
+        if (nb.near && n.iNear++ == 0)
+            TakeSlot(n);
+        if (n.iDesc != -1)
+            Describe(n);
+    }
+}
+
+void Pole::BackMove()
+{
+    if (cDoneMoves.GetCurSize() < 1)
+        throw xParam("Stack is empty.");
+    const Move cM = cDoneMoves.Top();
+    cDoneMoves.Pop();
+    if (cM.x < 0 || cM.x >= BoardSize || cM.y < 0 || cM.y >= BoardSize)
+        throw xParam("Pole::BackMove:Bad move");
+    Kletka &cell = myCells[cM.x + BoardSize * cM.y];
+    if (cell.iZnak == FREE)
+        throw xParam("Pole::BackMove:Place to backmove is free");
+    cell.iZnak = FREE;
+    DelKletka(cM.x + BoardSize * cM.y);
+    if (cell.iDesc != -1) {
+        if (cM.iZnak != KREST && cM.iZnak != NOL)
+            throw xParam("BackMove : cM.iZnak=FREE");
+        AddToSums(cell, cM.iZnak, -1);
+    }
+}
+
+void Pole::DelKletka(int a)
+{
+    Kletka &cell = myCells[a];
+    const NeighbourList &list = Neighbours[a];
+    for (int i = list.count - 1; i >= 0; --i) {
+        const Neighbour &nb = list.entry[i];
+        Kletka &n = myCells[nb.index];
+        const std::uint32_t clear = ~(3u << nb.shift);
+        const std::uint32_t free = 2u << nb.shift;
+        n.LineCode[0][nb.dir] = (n.LineCode[0][nb.dir] & clear) | free;
+        n.LineCode[1][nb.dir] = (n.LineCode[1][nb.dir] & clear) | free;
+        if (nb.near && --n.iNear == 0)
+            GiveSlotBack(n);
+        if (n.iDesc != -1)
+            Describe(n);
+    }
+    if (--cell.iNear == 0)
+        GiveSlotBack(cell);
+    if (cell.iDesc != -1)
+        Describe(cell);
+}
+
+std::int32_t Pole::CheckVictory(BoundedList<Place> &out) const
+{
+    const int count = cDoneMoves.GetCurSize();
+    BoundedList<Place> lines[2] = {BoundedList<Place>(count), BoundedList<Place>(count)};
+    for (int i = 0; i < count; ++i) {
+        const Move &m = cDoneMoves[i];
+        if (m.iZnak != KREST && m.iZnak != NOL)
+            throw xParam("Pole::CheckVictory : cDoneMoves[i].iZnak!=KREST or NOL");
+        const Kletka &cell = Cell(m.x, m.y);
+        MoveDescription d;
+        DescribeCell(cell, d);
+        if (d.Of(m.iZnak).iMax >= 64)
+            lines[ViewOf(m.iZnak)].Push(Place{m.x, m.y, m.iZnak});
+    }
+    if (lines[0].GetCurSize() > 0) {
+        out = lines[0];
+        return KREST;
+    }
+    if (lines[1].GetCurSize() > 0) {
+        out = lines[1];
+        return NOL;
+    }
+    return FREE;
+}
+
+bool Pole::PastTimeLimit() const { return myTimeLimit != 0 && ClockMs() > myTimeLimit; }

@@ -1,0 +1,103 @@
+#pragma once
+
+// The engine's board: 19 x 19 cells with the line codes around every cell,
+// the moves made so far and a running description of every cell near the
+// stones. Moves are made and taken back incrementally and exactly inversely;
+// the search does this thousands of times per move.
+
+#include "Containers.h"
+#include "Types.h"
+
+#include <atomic>
+#include <cstdint>
+
+enum ePriceModes : std::int32_t { PriceRunningSums = 0, PriceFreeCells = 1, PriceStones = 2 };
+
+// Kinds of search node.
+enum eSearchMode : std::int32_t { PASSIVE = 0, ACTIVE = 1, ATTACK = 2, DEFENCE = 3 };
+
+// Evaluation coefficients c0, c1, c2, c3, e0, e1.
+struct Coefficients {
+    std::int32_t c[4] = {1, 1, 0, 0};
+    std::int32_t e[2] = {0, 0};
+};
+
+struct PriceSplit {
+    std::int32_t iKrest = 75;
+    std::int32_t iNol = 75;
+};
+
+class Pole {
+public:
+    Pole();
+    Pole(const Pole &other);
+    Pole &operator=(const Pole &other);
+
+    void Clear();
+    void SetPosition(const BoundedList<Move> &moves);
+    void MakeMove(const Move &cM);
+    void BackMove();
+    std::int32_t CheckVictory(BoundedList<Place> &out) const;
+
+    Move FindMove(std::int32_t iz, std::int32_t level);
+    Move FindMoveInTime(std::int32_t iz, std::int32_t seconds);
+    Move FindEasyMove(std::int32_t iz, std::int32_t level);
+    Move Search(std::int32_t iz, std::int32_t depth, std::int32_t bound, eSearchMode mode,
+                bool pickRandom);
+
+    PriceSplit CalcPrice(std::int32_t x, std::int32_t y, std::int32_t sign, std::int32_t value) const;
+
+    // Readers for the description, the search and the tests.
+    const Kletka &Cell(int x, int y) const;
+    const BoundedList<MoveDescription> &Descriptions() const { return cDescriptions; }
+    const BoundedList<Move> &DoneMoves() const { return cDoneMoves; }
+    const BoundedList<Move> &Candidates() const { return cCandidates; }
+    BoundedList<Move> &Candidates() { return cCandidates; }
+    const std::int32_t *RunningSums() const { return mySums; }
+    std::int32_t RootSide() const { return myRootSide; }
+    std::int32_t Level() const { return myLevel; }
+    bool PhaseFlag() const { return myPhase; }
+    const Coefficients &CurrentCoefficients() const { return myCurrent; }
+    std::int32_t PriceMode() const { return ePriceMode; }
+    void SetPriceMode(std::int32_t mode) { ePriceMode = mode; }
+    std::int64_t TimeLimit() const { return myTimeLimit; }
+
+    // Set from another thread to make a running search return at its next node.
+    void RequestStop() { StopSearch.store(true, std::memory_order_relaxed); }
+    void ClearStop() { StopSearch.store(false, std::memory_order_relaxed); }
+    bool IsStopRequested() const { return StopSearch.load(std::memory_order_relaxed); }
+
+    // Pole::Search calls since construction; only for statistics.
+    std::uint64_t SearchCalls() const { return myNodes; }
+
+    static const std::int32_t ThreatDepth[20];
+    static const Coefficients AttackSet;
+    static const Coefficients DefenceSet;
+
+private:
+    void AddKletka(int a);
+    void DelKletka(int a);
+    void TakeSlot(Kletka &cell);
+    void GiveSlotBack(Kletka &cell);
+    void Describe(const Kletka &cell);
+    void AddToSums(const Kletka &cell, std::int32_t sign, int direction);
+    bool PastTimeLimit() const;
+    void CopyFrom(const Pole &other);
+
+    BoundedList<MoveDescription> cDescriptions;
+    std::int32_t myRootSide = KREST;
+    std::int32_t myLevel = 0;
+    Kletka myCells[CellCount];
+    BoundedList<Move> cCandidates;
+    std::int64_t myTimeLimit = 0;
+    BoundedList<Move> cDoneMoves;
+    Coefficients myCurrent;
+    std::int32_t mySums[4] = {};
+    bool myPhase = false;
+    std::int32_t ePriceMode = PriceStones;
+    std::atomic<bool> StopSearch{false};
+    std::uint64_t myNodes = 0;
+};
+
+// Milliseconds of a steady process clock (never 0, which means "no limit").
+std::int64_t ClockMs();

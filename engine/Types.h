@@ -1,0 +1,81 @@
+#pragma once
+
+// The engine's vocabulary: signs, moves and cells.
+
+#include <cstdint>
+
+// Contents of a cell and side of a move.
+enum : std::int32_t { NOL = 0, KREST = 1, FREE = 2 };
+
+constexpr std::int32_t Opponent(std::int32_t znak)
+{
+    return znak == KREST ? NOL : znak == NOL ? KREST : FREE;
+}
+
+constexpr int BoardSize = 19;
+constexpr int CellCount = BoardSize * BoardSize;
+
+// Special search values.
+constexpr std::int32_t WinValue = 100000000;
+constexpr std::int32_t FullBoardValue = -200000000;
+constexpr std::int32_t NothingFound = 100000001;
+constexpr std::int32_t InitiativeBonus = 50000000;
+
+struct Move {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t iZnak = FREE;
+    std::int32_t iValue = 0;
+
+    bool operator==(const Move &) const = default;
+};
+
+struct Place {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t iZnak = FREE;
+
+    bool operator==(const Place &) const = default;
+};
+
+// One side's view of a cell's four lines. Index 0 of the per-side arrays
+// below is KREST's point of view, index 1 NOL's.
+struct SideLines {
+    std::int32_t iMax = 0;       // highest LineWeight over the four directions
+    std::int32_t iSecond = 0;    // second highest
+    std::int32_t iWeightSum = 0; // sum of the four LineWeights
+    std::int32_t iValueSum = 0;  // sum of the four LineValues
+    std::int32_t iMaxDir = 0;    // direction of the highest
+
+    bool operator==(const SideLines &) const = default;
+};
+
+constexpr int ViewOf(std::int32_t znak) { return znak == KREST ? 0 : 1; }
+
+struct MoveDescription {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t iZnak = FREE;
+    SideLines side[2];
+    std::int32_t iTotal = 0; // both weight sums together
+
+    const SideLines &Of(std::int32_t znak) const { return side[ViewOf(znak)]; }
+    bool operator==(const MoveDescription &) const = default;
+};
+
+struct Kletka {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t iZnak = FREE;
+    std::int32_t iNear = 0;
+    std::int32_t iDesc = -1;
+    // [point of view: KREST, NOL][direction]: eight 2-bit digits for the
+    // cells at distances -4..-1, +1..+4 (0 blocked, 1 own, 2 free).
+    std::uint32_t LineCode[2][4] = {};
+
+    bool operator==(const Kletka &) const = default;
+};
+
+// Directions 0..3 and their unit steps.
+constexpr int DirDx[4] = {0, 1, -1, 1};
+constexpr int DirDy[4] = {1, 1, 1, 0};

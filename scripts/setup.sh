@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Divuz needs when they are missing, builds it
+# (Release) and then either starts the game ("run") or runs every test
+# headless ("test").
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build
+
+case "$mode" in
+  test)
+    ctest --test-dir build --output-on-failure -j 2
+    ;;
+  run)
+    # Until the window lands, the game is the command-line engine: a quick
+    # match between two strength settings.
+    ./build/tools/divuz-engine selfplay --first 10 --second 8 --games 2
+    ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
