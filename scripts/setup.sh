@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev)
 
 missing=()
 for p in "${packages[@]}"; do

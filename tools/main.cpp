@@ -1,20 +1,50 @@
-#include "LinePatternTable.h"
+// divuz-engine: Divuz's engine on the command line. It prints the line-pattern
+// table, analyses positions, plays itself and speaks the stdin/stdout protocol
+// of gomoku tournament managers.
 
+#include "Commands.h"
+
+#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+
+namespace {
+
+const char *const Usage =
+    "usage: divuz-engine COMMAND [ARGS]\n"
+    "  table                         the line-pattern class of every meaningful code\n"
+    "  search [--level L | --seconds S] [--side 0|1] [--seed N] [--stats] x,y,s ...\n"
+    "  selfplay --first SETTING --second SETTING [--games N] [--seed N]\n"
+    "  brain [--setting N]           play through the gomoku manager protocol\n";
+
+} // namespace
+
+bool ParseInt(const std::string &text, long long &value)
+{
+    if (text.empty())
+        return false;
+    char *end = nullptr;
+    errno = 0;
+    value = std::strtoll(text.c_str(), &end, 10);
+    return errno == 0 && end != nullptr && *end == '\0';
+}
 
 int main(int argc, char **argv)
 {
-    if (argc >= 2 && std::strcmp(argv[1], "table") == 0) {
-        const auto &table = LinePattern::Table();
-        for (unsigned code = 0; code < 65536; ++code) {
-            bool meaningful = true;
-            for (int j = 0; j < 8; ++j)
-                meaningful = meaningful && ((code >> (2 * j)) & 3) != 3;
-            if (meaningful)
-                std::printf("%04x %d\n", code, table[code]);
-        }
-        return 0;
+    if (argc < 2) {
+        std::fputs(Usage, stderr);
+        return 2;
     }
+    const std::string command = argv[1];
+    const Args args(argv + 2, argv + argc);
+    if (command == "table")
+        return RunTable(args);
+    if (command == "search")
+        return RunSearch(args);
+    if (command == "selfplay")
+        return RunSelfPlay(args);
+    if (command == "brain")
+        return RunBrain(args);
+    std::fprintf(stderr, "divuz-engine: unknown command '%s'\n%s", command.c_str(), Usage);
     return 2;
 }

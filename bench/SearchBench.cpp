@@ -1,0 +1,104 @@
+// Whole-search benchmark over the fixed positions: milliseconds per move and
+// search calls per second at levels 2, 4, 6 and 8, and how far a timed search
+// runs past its budget. With --record FILE it writes the moves and values the
+// engine chooses, the expectation that the tests hold every change to.
+
+#include "Positions.h"
+#include "Random.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string positionsFile = DIVUZ_BENCH_DIR "/positions.txt";
+    std::string recordFile;
+    bool timed = true;
+    int repeats = 3;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--record") && i + 1 < argc)
+            recordFile = argv[++i];
+        else if (!std::strcmp(argv[i], "--no-timed"))
+            timed = false;
+        else if (!std::strcmp(argv[i], "--repeats") && i + 1 < argc)
+            repeats = std::max(1, std::atoi(argv[++i]));
+        else
+            positionsFile = argv[i];
+    }
+    const std::vector<NamedPosition> positions = LoadPositions(positionsFile);
+    std::ofstream record;
+    if (!recordFile.empty()) {
+        record.open(recordFile);
+        record << "# name level x y sign value: what the engine plays on each benchmark position\n";
+    }
+
+    std::printf("%-18s %5s %10s %12s %14s\n", "position", "level", "ms/move", "calls", "calls/s");
+    for (int level : {2, 4, 6, 8}) {
+        std::vector<double> ms;
+        double totalCalls = 0, totalSeconds = 0;
+        for (const NamedPosition &p : positions) {
+            std::vector<double> runs;
+            std::uint64_t calls = 0;
+            Move found;
+            for (int r = 0; r < repeats; ++r) {
+                Pole pole = p.Board();
+                EngineRandom::SetFixedSeed(1);
+                const std::uint64_t before = pole.SearchCalls();
+                const auto start = Clock::now();
+                found = pole.FindMove(p.SideToMove(), level);
+                runs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+                calls = pole.SearchCalls() - before;
+            }
+            const double median = Median(runs);
+            ms.push_back(median);
+            totalCalls += static_cast<double>(calls);
+            totalSeconds += median / 1000.0;
+            std::printf("%-18s %5d %10.2f %12llu %14.0f\n", p.name.c_str(), level, median,
+                        static_cast<unsigned long long>(calls),
+                        median > 0 ? static_cast<double>(calls) / (median / 1000.0) : 0.0);
+            if (record.is_open())
+                record << p.name << ' ' << level << ' ' << found.x << ' ' << found.y << ' '
+                       << found.iZnak << ' ' << found.iValue << '\n';
+        }
+        std::printf("LEVEL %d: median %.2f ms/move, max %.2f ms, %.0f search calls/s overall\n\n", level,
+                    Median(ms), *std::max_element(ms.begin(), ms.end()),
+                    totalSeconds > 0 ? totalCalls / totalSeconds : 0.0);
+    }
+
+    if (timed) {
+        // A 2-second budget on the positions where the search has most to do.
+        std::vector<double> over;
+        for (const NamedPosition &p : positions) {
+            if (p.moves.size() < 10)
+                continue;
+            Pole pole = p.Board();
+            EngineRandom::SetFixedSeed(1);
+            const auto start = Clock::now();
+            pole.FindMoveInTime(p.SideToMove(), 2);
+            const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            over.push_back(ms - 2000.0);
+            std::printf("%-18s timed 2 s: returned after %.1f ms\n", p.name.c_str(), ms);
+            if (over.size() == 6)
+                break;
+        }
+        std::printf("TIMED 2 s: past the budget by median %.1f ms, max %.1f ms\n", Median(over),
+                    *std::max_element(over.begin(), over.end()));
+    }
+    return 0;
+}
