@@ -59,6 +59,13 @@ public:
     bool PhaseFlag() const { return myPhase; }
     const Coefficients &CurrentCoefficients() const { return myCurrent; }
     std::int32_t PriceMode() const { return ePriceMode; }
+    // Chooses the evaluation directly, as FindMove does for its two phases.
+    void SetEvaluation(const Coefficients &coefficients, bool attackPhase, std::int32_t rootSide)
+    {
+        myCurrent = coefficients;
+        myPhase = attackPhase;
+        myRootSide = rootSide;
+    }
     void SetPriceMode(std::int32_t mode) { ePriceMode = mode; }
     std::int64_t TimeLimit() const { return myTimeLimit; }
 

@@ -72,7 +72,7 @@ private:
         if (size < 0)
             throw xParam("AbstractArray::AbstractArray: Size of array<0");
         try {
-            return new T[size > 0 ? size : 1];
+            return new T[size > 0 ? size : 1]();
         } catch (const std::bad_alloc &) {
             throw xMemory();
         }

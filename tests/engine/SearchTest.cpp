@@ -1,0 +1,257 @@
+#include "DoskaDescription.h"
+#include "Levels.h"
+#include "Random.h"
+
+#include "Positions.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <future>
+#include <random>
+#include <sstream>
+
+namespace {
+
+Move M(int x, int y, int znak) { return Move{x, y, znak, 0}; }
+
+Pole Board(std::initializer_list<Move> moves)
+{
+    Pole p;
+    for (const Move &m : moves)
+        p.MakeMove(m);
+    return p;
+}
+
+void ExpectSameBoard(const Pole &a, const Pole &b)
+{
+    ASSERT_EQ(a.DoneMoves().GetCurSize(), b.DoneMoves().GetCurSize());
+    for (int i = 0; i < a.DoneMoves().GetCurSize(); ++i)
+        ASSERT_EQ(a.DoneMoves()[i], b.DoneMoves()[i]);
+    for (int y = 0; y < BoardSize; ++y)
+        for (int x = 0; x < BoardSize; ++x)
+            ASSERT_EQ(a.Cell(x, y), b.Cell(x, y));
+    ASSERT_EQ(a.Descriptions().GetCurSize(), b.Descriptions().GetCurSize());
+    for (int i = 0; i < a.Descriptions().GetCurSize(); ++i)
+        ASSERT_EQ(a.Descriptions()[i], b.Descriptions()[i]);
+}
+
+// X has four in a row at (5..8, 5) with both ends open; O has scattered stones.
+Pole OpenFourForKrest()
+{
+    return Board({M(5, 5, KREST), M(5, 9, NOL), M(6, 5, KREST), M(12, 12, NOL), M(7, 5, KREST),
+                  M(2, 14, NOL), M(8, 5, KREST), M(14, 2, NOL)});
+}
+
+} // namespace
+
+TEST(DoskaDescription, FiveCellWinsAndForcesTheOpponent)
+{
+    Pole p = OpenFourForKrest();
+    DoskaDescription forKrest(p, KREST, ACTIVE);
+    EXPECT_TRUE(forKrest.own.bWin);
+    EXPECT_EQ(forKrest.own.pcMove->iZnak, FREE);
+    EXPECT_EQ(forKrest.own.pcMove->y, 5);
+    EXPECT_TRUE(forKrest.own.pcMove->x == 4 || forKrest.own.pcMove->x == 9);
+    EXPECT_EQ(forKrest.opponent.iStatus, 2);
+
+    DoskaDescription forNol(p, NOL, ACTIVE); // the side to move comes first
+    EXPECT_EQ(forNol.own.iStatus, 2);
+    EXPECT_TRUE(forNol.opponent.bWin);
+}
+
+TEST(DoskaDescription, FourThreeWinsUnlessTheOpponentHasAFour)
+{
+    // X: two in the row (7, 9), (8, 9) and three in the column (10, 6..8), so
+    // (10, 9) makes a four and an open three at once.
+    Pole p = Board({M(7, 9, KREST), M(0, 0, NOL), M(8, 9, KREST), M(0, 18, NOL), M(10, 6, KREST),
+                    M(18, 0, NOL), M(10, 7, KREST), M(18, 18, NOL), M(10, 8, KREST),
+                    M(10, 5, NOL)});
+    DoskaDescription d(p, KREST, ACTIVE);
+    EXPECT_GT(d.own.iFourThrees, 0);
+    EXPECT_TRUE(d.own.bWin);
+    EXPECT_EQ(d.opponent.iStatus, 4);
+
+    // Give O a four cell of its own (a closed three): nobody wins, and only O
+    // must answer.
+    Pole q = p;
+    const int fillers[3][2] = {{0, 9}, {18, 9}, {13, 14}};
+    for (int i = 0; i < 3; ++i) {
+        q.MakeMove(M(fillers[i][0], fillers[i][1], KREST));
+        q.MakeMove(M(14 + i, 14, NOL));
+    }
+    DoskaDescription e(q, KREST, ACTIVE);
+    EXPECT_GT(e.opponent.iFours, 0);
+    EXPECT_FALSE(e.own.bWin);
+    EXPECT_EQ(e.opponent.iStatus, 4);
+    EXPECT_EQ(e.own.iStatus, 0);
+}
+
+TEST(DoskaDescription, BothDoubleThreesWin)
+{
+    Pole p = Board({M(4, 4, KREST), M(14, 4, NOL), M(5, 4, KREST), M(15, 4, NOL), M(6, 3, KREST),
+                    M(16, 3, NOL), M(6, 2, KREST), M(16, 2, NOL)});
+    DoskaDescription d(p, KREST, ACTIVE);
+    EXPECT_GT(d.own.iDoubleThrees, 0);
+    EXPECT_GT(d.opponent.iDoubleThrees, 0);
+    EXPECT_TRUE(d.own.bWin);
+    EXPECT_TRUE(d.opponent.bWin);
+}
+
+TEST(DoskaDescription, OneStoneInTheCentreIsWorth1441792)
+{
+    Pole p = Board({M(9, 9, KREST)});
+    p.SetEvaluation(Pole::AttackSet, true, KREST);
+    DoskaDescription d(p, KREST, ACTIVE);
+    EXPECT_EQ(d.own.iStoneValueSum, 44);
+    EXPECT_EQ(d.own.iValue, 32768 * 44);
+    EXPECT_EQ(d.opponent.iValue, 32768 * 44);
+}
+
+TEST(DoskaDescription, DeadBoardFallsBackOnTheEmptyCell)
+{
+    // A lone stone in a corner surrounded so that no line has room.
+    Pole p = Board({M(0, 0, KREST), M(2, 0, NOL), M(0, 2, NOL), M(2, 2, NOL), M(1, 1, NOL)});
+    DoskaDescription d(p, KREST, ACTIVE);
+    EXPECT_GE(d.own.pcMove->iTotal, 0);
+    EXPECT_EQ(DoskaDescription::Empty.x, 0);
+    EXPECT_EQ(DoskaDescription::Empty.iTotal, 0);
+}
+
+TEST(Pole, CalcPriceSplitsOneHundredFifty)
+{
+    Pole empty;
+    EXPECT_EQ(empty.CalcPrice(0, 0, KREST, WinValue).iKrest, 150);
+    EXPECT_EQ(empty.CalcPrice(0, 0, NOL, WinValue).iNol, 150);
+    const PriceSplit split = empty.CalcPrice(0, 0, KREST, 60000000);
+    EXPECT_EQ(split.iKrest, 99);
+    EXPECT_EQ(split.iNol, 51);
+    EXPECT_EQ(empty.CalcPrice(0, 0, KREST, -60000000).iKrest, 50);
+    EXPECT_EQ(empty.CalcPrice(0, 0, FREE, 60000000).iKrest, 75);
+    // More in X's stones moves the split towards X, at most by 22.
+    Pole one = Board({M(9, 9, KREST)});
+    const PriceSplit adjusted = one.CalcPrice(9, 9, KREST, 0);
+    EXPECT_EQ(adjusted.iKrest, 75 + static_cast<int>(std::atan(0.02 * 44) * 0.6366199048125918 *
+                                                     0.15 * 150.0));
+    EXPECT_EQ(adjusted.iKrest + adjusted.iNol, 150);
+}
+
+TEST(FindMove, EmptyAndFullBoards)
+{
+    for (int level : {-15, -9, 0, 1, 4, 6}) {
+        Pole empty;
+        EXPECT_EQ(empty.FindMove(NOL, level), (Move{9, 9, NOL, 0}));
+    }
+    Pole full;
+    for (int i = 0; i < CellCount; ++i)
+        full.MakeMove(M(i % BoardSize, i / BoardSize, (i / BoardSize) % 4 < 2 ? i % 2 : 1 - i % 2));
+    EXPECT_EQ(full.FindMove(KREST, 4), (Move{0, 0, KREST, FullBoardValue}));
+    EXPECT_THROW(full.FindMove(FREE, 4), xParam);
+    EXPECT_THROW(full.FindMoveInTime(KREST, -1), xParam);
+}
+
+TEST(FindMove, TakesAFiveAndBlocksAFive)
+{
+    EngineRandom::SetFixedSeed(7);
+    for (int setting = 0; setting < SettingCount; ++setting) {
+        if (CallForSetting(setting).timed && setting > 1)
+            continue; // the longer timed settings search the same way as 2 seconds
+        Pole win = OpenFourForKrest();
+        const Move m = FindMoveForSetting(win, KREST, setting);
+        EXPECT_EQ(m.y, 5) << "setting " << setting;
+        EXPECT_TRUE(m.x == 4 || m.x == 9) << "setting " << setting;
+
+        // O's four is half-closed: O must block at (13, 10).
+        Pole block = Board({M(9, 10, NOL), M(8, 10, KREST), M(10, 10, NOL), M(0, 0, KREST),
+                            M(11, 10, NOL), M(18, 0, KREST), M(12, 10, NOL)});
+        const Move b = FindMoveForSetting(block, KREST, setting);
+        EXPECT_EQ(b.x, 13) << "setting " << setting;
+        EXPECT_EQ(b.y, 10) << "setting " << setting;
+    }
+}
+
+// Searches at every kind of level on random positions leave the board as it was.
+TEST(FindMove, EverySearchLeavesTheBoardAsItFoundIt)
+{
+    std::mt19937 rng(99);
+    EngineRandom::SetFixedSeed(3);
+    for (int game = 0; game < 12; ++game) {
+        Pole p;
+        int sign = KREST;
+        const int stones = 4 + static_cast<int>(rng() % 30);
+        while (p.DoneMoves().GetCurSize() < stones) {
+            const int x = 4 + rng() % 11, y = 4 + rng() % 11;
+            if (p.Cell(x, y).iZnak == FREE) {
+                p.MakeMove(M(x, y, sign));
+                sign = Opponent(sign);
+            }
+        }
+        BoundedList<Place> line(1);
+        if (p.CheckVictory(line) != FREE)
+            continue;
+        const Pole before = p;
+        for (int level : {-15, -9, 1, 2, 4, 6}) {
+            p.FindMove(sign, level);
+            ExpectSameBoard(p, before);
+        }
+        p.FindMoveInTime(sign, 0);
+        ExpectSameBoard(p, before);
+        EXPECT_EQ(p.TimeLimit(), 0);
+    }
+}
+
+TEST(FindMove, StopRequestUnwindsTheSearchAtOnce)
+{
+    const std::vector<NamedPosition> positions = LoadPositions(DIVUZ_BENCH_DIR "/positions.txt");
+    const NamedPosition &heavy = positions.at(8);
+    Pole p = heavy.Board();
+    const Pole before = p;
+
+    // Already set: every node returns at its first check.
+    p.RequestStop();
+    const std::uint64_t calls = p.SearchCalls();
+    p.FindMove(heavy.SideToMove(), 8);
+    EXPECT_LT(p.SearchCalls() - calls, 20u);
+    ExpectSameBoard(p, before);
+    p.ClearStop();
+
+    // Set from another thread while a deep search runs.
+    auto search = std::async(std::launch::async, [&] { return p.FindMove(heavy.SideToMove(), 10); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    p.RequestStop();
+    ASSERT_EQ(search.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    search.get();
+    p.ClearStop();
+    ExpectSameBoard(p, before);
+}
+
+// The moves and values the engine chooses on the benchmark positions are
+// recorded; any change to the engine must reproduce them exactly.
+TEST(FindMove, BenchmarkPositionsKeepTheirRecordedMoves)
+{
+    const std::vector<NamedPosition> positions = LoadPositions(DIVUZ_BENCH_DIR "/positions.txt");
+    std::ifstream in(DIVUZ_BENCH_DIR "/expected_moves.txt");
+    ASSERT_TRUE(in);
+    std::string line;
+    int checked = 0;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string name;
+        int level;
+        Move expected;
+        fields >> name >> level >> expected.x >> expected.y >> expected.iZnak >> expected.iValue;
+        if (level > 6)
+            continue; // the deepest level is left to the benchmark
+        auto p = std::find_if(positions.begin(), positions.end(),
+                              [&](const NamedPosition &n) { return n.name == name; });
+        ASSERT_NE(p, positions.end()) << name;
+        Pole pole = p->Board();
+        EngineRandom::SetFixedSeed(1);
+        EXPECT_EQ(pole.FindMove(p->SideToMove(), level), expected) << name << " level " << level;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 48);
+}
