@@ -1,0 +1,40 @@
+#pragma once
+
+// What the document, the windows and the frame need from the application
+// object. The application object lives in the top layer; it implements this
+// interface and registers itself when it is built, so lower layers reach it
+// without including anything above them.
+
+#include "DivuzOptions.h"
+
+#include <string_view>
+
+class IDivuzApplication {
+public:
+    virtual ~IDivuzApplication() = default;
+
+    // A copy of the application's options record, taken at the moment of the
+    // call; later changes of the application's record do not reach it.
+    virtual DivuzOptions GetOptions() const = 0;
+    // Replaces the application's options record as a whole.
+    virtual void SetOptions(const DivuzOptions &options) = 0;
+
+protected:
+    IDivuzApplication() = default;
+    IDivuzApplication(const IDivuzApplication &) = default;
+    IDivuzApplication &operator=(const IDivuzApplication &) = default;
+};
+
+// Makes app the application object; a later registration replaces it.
+void RegisterApplication(IDivuzApplication *app);
+// Removes app if it is the registered one, so a dying application object
+// never leaves a dangling registration and never removes a successor.
+void UnregisterApplication(IDivuzApplication *app);
+
+// The registered application object, or nullptr when there is none.
+IDivuzApplication *FindApplication();
+
+// The registered application object. Without one this is an internal
+// inconsistency: throws xProgramme "<where> : No Application?", where names
+// the caller as "Class::Member".
+IDivuzApplication &RequireApplication(std::string_view where);

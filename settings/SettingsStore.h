@@ -1,0 +1,39 @@
+#pragma once
+
+// The options record's home between runs: the per-user settings store under
+// "Zidude"/"Divuz", plus the folders beside the program that the record
+// points into. Needs a QCoreApplication for the program folder.
+
+#include "DivuzOptions.h"
+
+#include <string>
+#include <vector>
+
+// Fills the record from the section "Options" and its subsection
+// "SoundNames". A value that is missing, not a number where a number belongs,
+// or outside its field's range leaves the field as it was (at start-up: the
+// default), so no table is ever indexed with a stored value. Then sets
+// ProgramFolder and makes sure MusicName names a piece of the music folder.
+void LoadSettings(DivuzOptions &options);
+// As above with the program folder given, for a layout other than the
+// program's own.
+void LoadSettings(DivuzOptions &options, const std::string &programFolder);
+
+// Writes every stored field back; booleans and integers as integers.
+void SaveSettings(const DivuzOptions &options);
+
+// Replaces MusicName with the piece that follows it in the music folder,
+// wrapping to the first; "NoName" when the folder holds no piece.
+void PickNextMusic(DivuzOptions &options);
+
+// The folder of the program file without a trailing separator; empty before
+// the QCoreApplication exists.
+std::string FindProgramFolder();
+
+// The "*.mid" file names of the music folder in their fixed order: by name,
+// ignoring case, so the order of pieces does not depend on the file system.
+std::vector<std::string> ListMusicPieces(const std::string &programFolder);
+
+// The piece after current in pieces, wrapping to the first; the first when
+// current is not among them (exact comparison); "NoName" for no pieces.
+std::string NextMusicName(const std::vector<std::string> &pieces, const std::string &current);

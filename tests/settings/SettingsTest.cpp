@@ -1,0 +1,294 @@
+#include "DivuzApplication.h"
+#include "SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Gives the run a QCoreApplication and points every settings store into a
+// temporary folder, so the user's own settings are never read or written.
+class QtEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        myStoreDir = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(myStoreDir->isValid());
+        for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, myStoreDir->path() + "/user");
+            QSettings::setPath(format, QSettings::SystemScope, myStoreDir->path() + "/system");
+        }
+        myApp = std::make_unique<QCoreApplication>(myArgc, myArgv);
+    }
+    void TearDown() override
+    {
+        myApp.reset();
+        myStoreDir.reset();
+    }
+
+private:
+    int myArgc = 1;
+    char myName[16] = "settings_tests";
+    char *myArgv[2] = {myName, nullptr};
+    std::unique_ptr<QTemporaryDir> myStoreDir;
+    std::unique_ptr<QCoreApplication> myApp;
+};
+
+const auto *const qtEnvironment = testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// A program folder of its own whose "Music" folder holds the given files.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const std::vector<std::string> &musicFiles)
+    {
+        QDir(myDir.path()).mkdir("Music");
+        for (const std::string &name : musicFiles)
+            QFile(myDir.path() + "/Music/" + QString::fromStdString(name))
+                .open(QIODevice::WriteOnly);
+    }
+    std::string Path() const { return myDir.path().toStdString(); }
+
+private:
+    QTemporaryDir myDir;
+};
+
+QVariant Raw(const QString &key)
+{
+    return QSettings("Zidude", "Divuz").value(key);
+}
+
+void ExpectDefaults(const DivuzOptions &o)
+{
+    EXPECT_FALSE(o.IsRenjuStyle);
+    EXPECT_EQ(o.CurSignSet, 0);
+    EXPECT_EQ(o.Level, 6);
+    EXPECT_EQ(o.WhoBeginsMode, 2);
+    EXPECT_TRUE(o.IsMusicOn && o.IsSoundOn && o.IsViewInfo);
+    EXPECT_EQ(o.MusicMode, 1);
+    EXPECT_EQ(o.SoundNames[0], "MakeMove.wav");
+    EXPECT_EQ(o.SoundNames[13], "Win5.wav");
+}
+
+// The checked fields by store key, booleans as 0 or 1.
+int Field(const DivuzOptions &o, const std::string &key)
+{
+    if (key == "Level")
+        return o.Level;
+    if (key == "CurSignSet")
+        return o.CurSignSet;
+    if (key == "WhoBeginsMode")
+        return o.WhoBeginsMode;
+    if (key == "MusicMode")
+        return o.MusicMode;
+    if (key == "IsRenjuStyle")
+        return o.IsRenjuStyle;
+    return o.IsMusicOn;
+}
+
+class SettingsStoreTest : public testing::Test {
+protected:
+    void SetUp() override { QSettings("Zidude", "Divuz").clear(); }
+};
+
+} // namespace
+
+TEST_F(SettingsStoreTest, FirstStartGivesDefaultsTheProgramFolderAndTheFirstPiece)
+{
+    ProgramFolder folder({"b.mid", "a.mid"});
+    DivuzOptions options;
+    LoadSettings(options, folder.Path());
+    ExpectDefaults(options);
+    EXPECT_EQ(options.MusicName, "a.mid");
+
+    LoadSettings(options);
+    EXPECT_EQ(options.ProgramFolder, QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_NE(options.ProgramFolder.back(), '/');
+    EXPECT_EQ(BestGamesPath(options), options.ProgramFolder + "/Best.tab");
+    const auto pieces = ListMusicPieces(options.ProgramFolder);
+    EXPECT_EQ(options.MusicName, pieces.empty() ? std::string("NoName") : pieces.front());
+}
+
+TEST_F(SettingsStoreTest, RoundTripKeepsStoredFieldsOnly)
+{
+    ProgramFolder folder({"a.mid", "b.mid", "c.mid"});
+    DivuzOptions saved;
+    saved.IsRenjuStyle = true;
+    saved.CurSignSet = 1;
+    saved.Level = 10;
+    saved.WhoBeginsMode = 0;
+    saved.IsMusicOn = saved.IsSoundOn = saved.IsViewInfo = false;
+    saved.MusicMode = 2;
+    saved.MusicName = "b.mid";
+    for (int i = 0; i < SoundCount; ++i)
+        saved.SoundNames[i] = "Zvuk " + std::to_string(i) + ", čistý.wav";
+    saved.IsTournament = true;
+    saved.WndLayout = StandardWndLayout();
+    SaveSettings(saved);
+
+    DivuzOptions loaded;
+    LoadSettings(loaded, folder.Path());
+    EXPECT_TRUE(loaded.IsRenjuStyle);
+    EXPECT_EQ(loaded.CurSignSet, 1);
+    EXPECT_EQ(loaded.Level, 10);
+    EXPECT_EQ(loaded.WhoBeginsMode, 0);
+    EXPECT_FALSE(loaded.IsMusicOn || loaded.IsSoundOn || loaded.IsViewInfo);
+    EXPECT_EQ(loaded.MusicMode, 2);
+    // A stored piece that is still in the folder stays the current one.
+    EXPECT_EQ(loaded.MusicName, "b.mid");
+    for (int i = 0; i < SoundCount; ++i)
+        EXPECT_EQ(loaded.SoundNames[i], saved.SoundNames[i]) << i;
+    EXPECT_FALSE(loaded.IsTournament);
+    EXPECT_EQ(loaded.WndLayout.PoleWndLayout.Rect.right, 0);
+
+    // Keys as named; booleans as numbers, not as "true".
+    EXPECT_EQ(Raw("Options/IsRenjuStyle").toString(), "1");
+    EXPECT_EQ(Raw("Options/IsSoundOn").toString(), "0");
+    EXPECT_EQ(Raw("Options/MusicMode").toString(), "2");
+    EXPECT_EQ(Raw("Options/SoundNames/Illegal move").toString().toStdString(), saved.SoundNames[1]);
+}
+
+// Each stored value alone; out of range or not a number falls back to the
+// default, so no table is ever indexed with it.
+TEST_F(SettingsStoreTest, StoredValuesAreCheckedAgainstTheirRanges)
+{
+    struct Case {
+        const char *key;
+        QVariant stored;
+        int expected;
+    };
+    const Case cases[] = {
+        {"Level", 0, 0},         {"Level", 10, 10},      {"Level", 11, 6},
+        {"Level", -1, 6},        {"Level", "Expert", 6}, {"Level", "99999999999", 6},
+        {"CurSignSet", 1, 1},    {"CurSignSet", 2, 0},   {"WhoBeginsMode", 0, 0},
+        {"WhoBeginsMode", 3, 2}, {"MusicMode", 2, 2},    {"MusicMode", -1, 1},
+        {"MusicMode", "1.5", 1}, {"IsRenjuStyle", 7, 1}, {"IsRenjuStyle", "yes", 0},
+        {"IsMusicOn", 0, 0},     {"IsMusicOn", -1, 1},   {"IsMusicOn", "off", 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.stored.toString().toStdString());
+        SetUp();
+        QSettings("Zidude", "Divuz").setValue(QString("Options/") + c.key, c.stored);
+        DivuzOptions o;
+        LoadSettings(o, "/nonexistent");
+        EXPECT_EQ(Field(o, c.key), c.expected);
+    }
+}
+
+TEST_F(SettingsStoreTest, MissingKeysKeepDefaultsAndAVanishedPieceIsReplaced)
+{
+    ProgramFolder folder({"a.mid", "b.mid"});
+    QSettings store("Zidude", "Divuz");
+    store.setValue("Options/Level", 2);
+    store.setValue("Options/MusicName", "removed.mid");
+    store.setValue("Options/SoundNames/Win 1", "Fanfare.wav");
+    DivuzOptions options;
+    LoadSettings(options, folder.Path());
+    EXPECT_EQ(options.Level, 2);
+    EXPECT_EQ(options.WhoBeginsMode, 2);
+    EXPECT_EQ(options.SoundNames[9], "Fanfare.wav");
+    EXPECT_EQ(options.SoundNames[10], "Win2.wav");
+    EXPECT_EQ(options.MusicName, "a.mid");
+
+    LoadSettings(options, "/nonexistent");
+    EXPECT_EQ(options.MusicName, "NoName");
+}
+
+TEST(MusicOrderTest, NextPieceFollowsTheListAndWraps)
+{
+    const std::vector<std::string> abc = {"a.mid", "b.mid", "c.mid"};
+    EXPECT_EQ(NextMusicName(abc, "a.mid"), "b.mid");
+    EXPECT_EQ(NextMusicName(abc, "b.mid"), "c.mid");
+    EXPECT_EQ(NextMusicName(abc, "c.mid"), "a.mid");
+    EXPECT_EQ(NextMusicName(abc, "x.mid"), "a.mid");
+    // The comparison is exact: another case is another piece.
+    EXPECT_EQ(NextMusicName(abc, "B.mid"), "a.mid");
+    EXPECT_EQ(NextMusicName({"only.mid"}, "only.mid"), "only.mid");
+    EXPECT_EQ(NextMusicName({}, "a.mid"), "NoName");
+}
+
+TEST(MusicOrderTest, PickNextMusicWalksTheFolderInNameOrder)
+{
+    // Created out of order, next to files and a folder that are no pieces.
+    ProgramFolder folder({"c.mid", "a.mid", "notes.txt", "b.mid", "b.mid.bak"});
+    QDir(QString::fromStdString(folder.Path() + "/Music")).mkdir("d.mid");
+
+    DivuzOptions options;
+    options.ProgramFolder = folder.Path();
+    const char *const walk[][2] = {
+        {"b.mid", "c.mid"}, {"c.mid", "a.mid"}, {"x.mid", "a.mid"}, {"a.mid", "b.mid"}};
+    for (const auto &step : walk) {
+        options.MusicName = step[0];
+        PickNextMusic(options);
+        EXPECT_EQ(options.MusicName, step[1]) << "after " << step[0];
+    }
+
+    ProgramFolder empty({});
+    options.ProgramFolder = empty.Path();
+    PickNextMusic(options);
+    EXPECT_EQ(options.MusicName, "NoName");
+    options.ProgramFolder = empty.Path() + "/absent";
+    options.MusicName = "a.mid";
+    PickNextMusic(options);
+    EXPECT_EQ(options.MusicName, "NoName");
+}
+
+// The seven rectangles tile the 626 x 387 view: a typo in any of them leaves
+// a gap or an overlap, which changes the covered area or the bounds.
+TEST(WndLayoutTest, StandardRectanglesTileTheView)
+{
+    const WndLayout l = StandardWndLayout();
+    const LayoutRect rects[] = {l.PoleWndLayout.Rect,  l.TextWndLayout.Rect, l.SpareLayout.Rect,
+                                l.ScoreWndLayout.Rect, l.TimeWndLayout.Rect, l.PriceWndLayout.Rect,
+                                l.LevelWndLayout.Rect};
+    LayoutRect bounds = rects[0];
+    long area = 0;
+    for (const LayoutRect &r : rects) {
+        ASSERT_TRUE(r.left < r.right && r.top < r.bottom);
+        bounds = {std::min(bounds.left, r.left), std::min(bounds.top, r.top),
+                  std::max(bounds.right, r.right), std::max(bounds.bottom, r.bottom)};
+        area += long(r.right - r.left) * (r.bottom - r.top);
+    }
+    EXPECT_TRUE(bounds.left == 0 && bounds.top == 0 && bounds.right == 626 && bounds.bottom == 387);
+    EXPECT_EQ(area, 626L * 387);
+    const PoleWndLayout &pole = l.PoleWndLayout;
+    EXPECT_LE(pole.Margin + pole.LineWidth + pole.CellCount * (pole.CellSize + pole.LineWidth),
+              pole.Rect.right);
+    EXPECT_EQ(l.PriceWndLayout.TopColor, 0x004646C8); // RGB(200, 70, 70)
+}
+
+TEST(ApplicationRegistryTest, LookupNamesTheCallerWhenNoApplicationIsRegistered)
+{
+    struct FakeApplication : IDivuzApplication {
+        DivuzOptions GetOptions() const override { return myOptions; }
+        void SetOptions(const DivuzOptions &options) override { myOptions = options; }
+        DivuzOptions myOptions;
+    } first, second;
+
+    try {
+        RequireApplication("PoleWnd::MyCreate");
+        ADD_FAILURE() << "no error";
+    } catch (const xProgramme &e) {
+        EXPECT_STREQ(e.GetText(), "PoleWnd::MyCreate : No Application?");
+    }
+
+    RegisterApplication(&first);
+    first.myOptions.Level = 9;
+    EXPECT_EQ(RequireApplication("CMainFrame::UpdateMusic").GetOptions().Level, 9);
+    RegisterApplication(&second);
+    // The replaced application leaving must not take its successor along.
+    UnregisterApplication(&first);
+    EXPECT_EQ(FindApplication(), &second);
+    UnregisterApplication(&second);
+    EXPECT_EQ(FindApplication(), nullptr);
+}
