@@ -59,6 +59,8 @@ DoskaDescription::DoskaDescription(Pole &pole, std::int32_t znak, eSearchMode mo
             if (max > S.pcBestThreat->side[view].iMax)
                 S.pcBestThreat = d;
             S.iFreeValueSum += lines.iValueSum;
+            if (max < 24)
+                continue; // most cells: no three or better, nothing to count
             if (max == 64) {
                 S.pcFive = d;
                 ++S.iFives;

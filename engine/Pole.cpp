@@ -226,7 +226,30 @@ void Pole::AddKletka(int a)
     }
 }
 
-void Pole::BackMove()
+void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
+{
+    log.count = 0;
+    if (cM.x >= 0 && cM.x < BoardSize && cM.y >= 0 && cM.y < BoardSize) {
+        const int a = cM.x + BoardSize * cM.y;
+        auto keep = [&](const Kletka &cell) {
+            if (cell.iDesc != -1) {
+                log.index[log.count] = cell.iDesc;
+                log.saved[log.count++] = cDescriptions.Data()[cell.iDesc];
+            }
+        };
+        keep(myCells[a]);
+        const NeighbourList &list = Neighbours[a];
+        for (int i = 0; i < list.count; ++i)
+            keep(myCells[list.entry[i].index]);
+    }
+    MakeMove(cM);
+}
+
+void Pole::BackMoveLogged(const DescriptionLog &log) { BackMoveImpl(&log); }
+
+void Pole::BackMove() { BackMoveImpl(nullptr); }
+
+void Pole::BackMoveImpl(const DescriptionLog *log)
 {
     if (cDoneMoves.GetCurSize() < 1)
         throw xParam("Stack is empty.");
@@ -238,7 +261,10 @@ void Pole::BackMove()
     if (cell.iZnak == FREE)
         throw xParam("Pole::BackMove:Place to backmove is free");
     cell.iZnak = FREE;
-    DelKletka(cM.x + BoardSize * cM.y);
+    DelKletka(cM.x + BoardSize * cM.y, log == nullptr);
+    if (log != nullptr)
+        for (int i = 0; i < log->count; ++i)
+            cDescriptions.Data()[log->index[i]] = log->saved[i];
     if (cell.iDesc != -1) {
         if (cM.iZnak != KREST && cM.iZnak != NOL)
             throw xParam("BackMove : cM.iZnak=FREE");
@@ -246,7 +272,7 @@ void Pole::BackMove()
     }
 }
 
-void Pole::DelKletka(int a)
+void Pole::DelKletka(int a, bool describe)
 {
     Kletka &cell = myCells[a];
     const NeighbourList &list = Neighbours[a];
@@ -259,12 +285,12 @@ void Pole::DelKletka(int a)
         n.LineCode[1][nb.dir] = (n.LineCode[1][nb.dir] & clear) | free;
         if (nb.near && --n.iNear == 0)
             GiveSlotBack(n);
-        if (n.iDesc != -1)
+        if (describe && n.iDesc != -1)
             Describe(n);
     }
     if (--cell.iNear == 0)
         GiveSlotBack(cell);
-    if (cell.iDesc != -1)
+    if (describe && cell.iDesc != -1)
         Describe(cell);
 }
 

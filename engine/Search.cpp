@@ -220,10 +220,11 @@ Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m
     for (int i = n - 1; i >= 0; --i) {
         Move made = L[i];
         made.iValue = D.own.iValue;
-        MakeMove(made);
+        DescriptionLog log;
+        MakeMoveLogged(made, log);
         Move r = Search(Opponent(iz), d - 1, m == ATTACK ? 0 : best, child, false);
         L[i].iValue = r.iValue;
-        BackMove();
+        BackMoveLogged(log);
         if (maximizing) {
             if (r.iValue > best) {
                 best = r.iValue;
