@@ -97,8 +97,10 @@ int main(int argc, char **argv)
             if (over.size() == 6)
                 break;
         }
-        std::printf("TIMED 2 s: past the budget by median %.1f ms, max %.1f ms\n", Median(over),
-                    *std::max_element(over.begin(), over.end()));
+        // Searches that finish early (a forced win, the deepest level) return
+        // well inside the budget; the maximum is what the limit must hold.
+        std::printf("TIMED 2 s: returned %.1f ms past the budget at the median, %.1f ms at most\n",
+                    Median(over), *std::max_element(over.begin(), over.end()));
     }
     return 0;
 }
