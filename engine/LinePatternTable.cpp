@@ -79,11 +79,10 @@ constexpr std::int32_t ClassifyLine(std::uint32_t code)
         return false;
     };
 
-    if (m == 5)
-        return 24;
-
-    if (m == 4) {
-        int winning = 0;
+    // How many free cells of the segment, filled with an own stone, give a
+    // line that passes the test.
+    auto fillsPassing = [&](auto test) {
+        int count = 0;
         for (int f = L; f <= R; ++f) {
             if (c[f] != Free)
                 continue;
@@ -91,18 +90,33 @@ constexpr std::int32_t ClassifyLine(std::uint32_t code)
             for (int i = 0; i < 9; ++i)
                 t[i] = c[i];
             t[f] = Own;
-            if (runThroughCentre(t) >= 5)
-                ++winning;
+            if (test(t))
+                ++count;
         }
+        return count;
+    };
+
+    // The leftmost and rightmost own stones of the segment.
+    auto ownSpan = [&](int &lo, int &hi) {
+        lo = 9;
+        hi = -1;
+        for (int i = L; i <= R; ++i)
+            if (c[i] == Own) {
+                lo = i < lo ? i : lo;
+                hi = i > hi ? i : hi;
+            }
+    };
+
+    if (m == 5)
+        return 24;
+
+    if (m == 4) {
+        const int winning = fillsPassing([&](const int *t) { return runThroughCentre(t) >= 5; });
         if (winning >= 2)
             return (k == 4 && hasStraightFour(c)) ? 28 : 14;
         if (k == 3) {
-            int lo = 9, hi = -1;
-            for (int i = L; i <= R; ++i)
-                if (c[i] == Own) {
-                    lo = i < lo ? i : lo;
-                    hi = i > hi ? i : hi;
-                }
+            int lo, hi;
+            ownSpan(lo, hi);
             if (hi - lo + 1 == 5 && lo > 0 && hi < 8 && c[lo - 1] == Free && c[hi + 1] == Free)
                 return 27;
         }
@@ -112,17 +126,7 @@ constexpr std::int32_t ClassifyLine(std::uint32_t code)
     }
 
     if (m == 3) {
-        bool open = false;
-        for (int f = L; f <= R && !open; ++f) {
-            if (c[f] != Free)
-                continue;
-            int t[9] = {};
-            for (int i = 0; i < 9; ++i)
-                t[i] = c[i];
-            t[f] = Own;
-            open = hasStraightFour(t);
-        }
-        if (open) {
+        if (fillsPassing(hasStraightFour) > 0) {
             if (run >= 3)
                 return k == 3 ? 31 : 11;
             return k == 3 ? 30 : 13;
@@ -132,12 +136,8 @@ constexpr std::int32_t ClassifyLine(std::uint32_t code)
         if (k >= 4)
             return 3;
         // Exactly three stones, all within one window: by their shape.
-        int lo = 9, hi = -1;
-        for (int i = L; i <= R; ++i)
-            if (c[i] == Own) {
-                lo = i < lo ? i : lo;
-                hi = i > hi ? i : hi;
-            }
+        int lo, hi;
+        ownSpan(lo, hi);
         const int span = hi - lo + 1;
         if (span == 3)
             return 20;
