@@ -83,9 +83,23 @@ struct DataDivuzDoc : PoleResult {
     Stack<HistoryEntry> UndoRedoMoves{HistoryCapacity};
     std::int32_t GameMode = InProgress;
     std::string PlayerName = "Anonymous"; // UTF-8
+
+    // The record's archive form, shared by saved games and the best-games
+    // file (RecordsArchive.cpp). Loading throws xBadVersion for a version
+    // word other than 1 and another xError for damaged contents; either way
+    // the record keeps its previous contents.
+    void Serialize(ArchiveWriter &ar) const;
+    void Serialize(ArchiveReader &ar);
 };
 
 inline bool IsTournamentWin(const DataDivuzDoc &d)
 {
     return d.Mode == ModeTournament && d.GameMode == PlayerWon;
 }
+
+// The ranking of the best-games table: a record that is less ranks higher.
+// Won tournament games come first, the shorter history first among them and,
+// on equal length, the smaller ComputerTime. Any two records that are not
+// tournament wins compare as less both ways, so this is no strict weak
+// ordering: std::sort and friends must not be given it.
+bool operator<(const DataDivuzDoc &a, const DataDivuzDoc &b);
