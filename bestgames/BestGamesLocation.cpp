@@ -1,0 +1,65 @@
+#include "BestGamesLocation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QString>
+
+namespace {
+
+QString ToQt(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+bool IsWritableFolder(const std::string &folder)
+{
+    // An empty program folder is the root (the folder never ends in '/').
+    const QFileInfo info(folder.empty() ? QStringLiteral("/") : ToQt(folder));
+    return info.isDir() && info.isWritable();
+}
+
+} // namespace
+
+std::string UserBestGamesPath()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty())
+        return {};
+    return (folder + QLatin1Char('/') + QLatin1String(BestGamesFileName)).toStdString();
+}
+
+std::string BestGamesReadPath(const DivuzOptions &options)
+{
+    const std::string user = UserBestGamesPath();
+    if (!user.empty() && QFileInfo::exists(ToQt(user)))
+        return user;
+    return BestGamesPath(options);
+}
+
+std::string BestGamesWritePath(const DivuzOptions &options)
+{
+    const std::string user = UserBestGamesPath();
+    if (user.empty())
+        return BestGamesPath(options);
+    if (QFileInfo::exists(ToQt(user)) || !IsWritableFolder(options.ProgramFolder))
+        return user;
+    return BestGamesPath(options);
+}
+
+bool LoadBestGames(BestGames &table, const DivuzOptions &options, BestGamesProblem *problem)
+{
+    return table.Load(BestGamesReadPath(options), problem);
+}
+
+bool SaveBestGames(const BestGames &table, const DivuzOptions &options, BestGamesProblem *problem)
+{
+    const std::string user = UserBestGamesPath();
+    std::string path = BestGamesWritePath(options);
+    if (path != user && table.Save(path, problem))
+        return true;
+    if (user.empty())
+        return false;
+    QDir().mkpath(QFileInfo(ToQt(user)).absolutePath());
+    return table.Save(user, problem);
+}

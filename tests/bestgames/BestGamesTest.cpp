@@ -1,0 +1,342 @@
+#include "BestGames.h"
+#include "BestGamesLocation.h"
+#include "RecordsArchive.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+
+namespace {
+
+// A QCoreApplication whose per-user data folder lies in a temporary folder,
+// so no test ever reads or writes the user's own best-games table.
+class QtEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        myDataHome = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(myDataHome->isValid());
+        qputenv("XDG_DATA_HOME", myDataHome->path().toUtf8());
+        myApp = std::make_unique<QCoreApplication>(myArgc, myArgv);
+        QCoreApplication::setOrganizationName("Zidude");
+        QCoreApplication::setApplicationName("Divuz");
+    }
+    void TearDown() override
+    {
+        myApp.reset();
+        myDataHome.reset();
+    }
+
+private:
+    int myArgc = 1;
+    char myName[16] = "bestgames_tests";
+    char *myArgv[2] = {myName, nullptr};
+    std::unique_ptr<QTemporaryDir> myDataHome;
+    std::unique_ptr<QCoreApplication> myApp;
+};
+
+const auto *const qtEnvironment = testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// A tournament game the player won with the given history length.
+DataDivuzDoc Win(int entries, int computerTime, const std::string &name, bool playerFirst = true)
+{
+    DataDivuzDoc d;
+    for (int i = 0; i < entries; ++i)
+        d.UndoRedoMoves.Push(HistoryEntry{i % 19, i / 19, i % 2, 75, 75});
+    d.Mode = ModeTournament;
+    d.GameMode = PlayerWon;
+    d.ComputerTime = computerTime;
+    d.PlayerName = name;
+    d.IsPlayerFirst = playerFirst;
+    return d;
+}
+
+DivuzOptions AtLevel(int level)
+{
+    DivuzOptions o;
+    o.Level = level;
+    return o;
+}
+
+std::string Bytes(const DataDivuzDoc &d)
+{
+    std::ostringstream out;
+    ArchiveWriter ar(out);
+    d.Serialize(ar);
+    return out.str();
+}
+
+std::string Names(const BestGames &t, int level, int side)
+{
+    std::string out;
+    for (int place = 0; place < BestPlaceCount; ++place) {
+        if (place > 0)
+            out += ' ';
+        out += t.GetGame(level, side, place).PlayerName;
+    }
+    return out;
+}
+
+template <typename Call> std::string ErrorText(Call call)
+{
+    try {
+        call();
+    } catch (const xError &e) {
+        return e.GetText();
+    }
+    return "no error";
+}
+
+QByteArray ReadAll(const std::string &path)
+{
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const std::string &path, const std::string &bytes)
+{
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+} // namespace
+
+TEST(BestGamesTableTest, PlacesAreCheckedSideFirstAndLevelThroughTheIndex)
+{
+    BestGames t;
+    ASSERT_EQ(t.GetSize(), 50);
+    EXPECT_EQ(t.GetGame(4, 1, 4).PlayerName, "Anonymous");
+    EXPECT_EQ(ErrorText([&] { t.GetGame(0, 2, 0); }), "BestGames::GetGame : Bad Side");
+    EXPECT_EQ(ErrorText([&] { t.GetGame(0, 2, 5); }), "BestGames::GetGame : Bad Side");
+    EXPECT_EQ(ErrorText([&] { t.GetGame(0, 0, 5); }), "BestGames::GetGame : Bad Place");
+    EXPECT_EQ(ErrorText([&] { t.GetGame(5, 0, 0); }), "Index out of range.");
+    EXPECT_EQ(ErrorText([&] { t.GetGame(-1, 1, 0); }), "Index out of range.");
+    const DataDivuzDoc empty;
+    EXPECT_EQ(ErrorText([&] { t.SetGame(empty, 0, -1, 0); }), "BestGames::SetGame : Bad Side");
+    EXPECT_EQ(ErrorText([&] { t.SetGame(empty, 0, 0, -1); }), "BestGames::SetGame : Bad Place");
+
+    t.SetGame(Win(9, 1, "Eve"), 3, 1, 2);
+    EXPECT_EQ(t[2 + 5 * (1 + 2 * 3)].PlayerName, "Eve");
+}
+
+TEST(BestGamesTableTest, LevelIndexFilesTimedSettingsWithBeginners)
+{
+    const int expected[LevelCount] = {0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4};
+    for (int level = 0; level < LevelCount; ++level)
+        EXPECT_EQ(LevelIndex(level), expected[level]) << level;
+    EXPECT_THROW(LevelIndex(11), xParam);
+    EXPECT_THROW(LevelIndex(-1), xParam);
+
+    BestGames t;
+    t.AddGame(Win(30, 5, "Pokrocily"), AtLevel(8));
+    EXPECT_EQ(t[20].PlayerName, "Pokrocily");
+    t.AddGame(Win(30, 5, "Timed", false), AtLevel(3));
+    EXPECT_EQ(t[5].PlayerName, "Timed") << "level index 0, computer first, place 0";
+}
+
+TEST(BestGamesTableTest, OnlyTournamentWinsAreWorthy)
+{
+    BestGames t;
+    DataDivuzDoc plain = Win(10, 1, "x"), lost = Win(10, 1, "x");
+    plain.Mode = ModeGame;
+    lost.GameMode = ComputerWon;
+    EXPECT_FALSE(t.IsWorthy(plain, AtLevel(6)));
+    EXPECT_FALSE(t.IsWorthy(lost, AtLevel(6)));
+    EXPECT_TRUE(t.IsWorthy(Win(10, 1, "x"), AtLevel(6)));
+    t.AddGame(plain, AtLevel(6));
+    t.AddGame(lost, AtLevel(6));
+    EXPECT_EQ(Names(t, 0, 0), "Anonymous Anonymous Anonymous Anonymous Anonymous");
+}
+
+TEST(BestGamesTableTest, NewGamesTakeTheirRankAndTheFifthDropsOut)
+{
+    BestGames t;
+    const int lengths[5] = {20, 25, 30, 35, 40};
+    for (int place = 0; place < 5; ++place)
+        t.SetGame(Win(lengths[place], 100, 'L' + std::to_string(lengths[place])), 0, 0, place);
+    const DivuzOptions beginner = AtLevel(6);
+
+    EXPECT_FALSE(t.IsWorthy(Win(40, 101, "slow"), beginner));
+    t.AddGame(Win(40, 101, "slow"), beginner);
+    EXPECT_FALSE(t.IsWorthy(Win(40, 100, "equal"), beginner));
+    EXPECT_EQ(Names(t, 0, 0), "L20 L25 L30 L35 L40");
+
+    t.AddGame(Win(40, 99, "quick"), beginner);
+    EXPECT_EQ(Names(t, 0, 0), "L20 L25 L30 L35 quick");
+    t.AddGame(Win(22, 500, "short"), beginner);
+    EXPECT_EQ(Names(t, 0, 0), "L20 short L25 L30 L35");
+    EXPECT_EQ(Names(t, 0, 1), "Anonymous Anonymous Anonymous Anonymous Anonymous");
+}
+
+TEST(BestGamesTableTest, EqualGamesKeepTheirOrderAndANewEqualComesLast)
+{
+    BestGames t;
+    const DivuzOptions expert = AtLevel(10);
+    t.AddGame(Win(18, 100, "A", false), expert);
+    t.AddGame(Win(18, 100, "B", false), expert);
+    t.AddGame(Win(18, 100, "C", false), expert);
+    EXPECT_EQ(Names(t, 4, 1), "A B C Anonymous Anonymous");
+    t.AddGame(Win(18, 100, "D", false), expert);
+    t.AddGame(Win(18, 100, "E", false), expert);
+    EXPECT_FALSE(t.IsWorthy(Win(18, 100, "F", false), expert)) << "equal to the fifth";
+    EXPECT_EQ(Names(t, 4, 1), "A B C D E");
+}
+
+class BestGamesFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(myFolder.isValid());
+        myOptions.ProgramFolder = myFolder.path().toStdString();
+        myPath = myOptions.ProgramFolder + "/Best.tab";
+        // Every user-folder path must lie in the test's temporary data home.
+        ASSERT_TRUE(QString::fromStdString(UserBestGamesPath())
+                        .startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+    }
+    void TearDown() override { QFile::remove(QString::fromStdString(UserBestGamesPath())); }
+
+    // A table with a stored game in several groups and a name per entry.
+    static BestGames Filled(const std::string &prefix)
+    {
+        BestGames t;
+        for (int i = 0; i < 50; ++i)
+            t[i].PlayerName = prefix + std::to_string(i);
+        t.SetGame(Win(41, 300, prefix + "-win"), 2, 0, 0);
+        t.SetGame(Win(7, 20, "J\xC3\xB8rn"), 4, 1, 3);
+        return t;
+    }
+
+    QTemporaryDir myFolder;
+    DivuzOptions myOptions;
+    std::string myPath;
+};
+
+TEST_F(BestGamesFileTest, SaveWritesTheFiftyRecordsAndLoadReadsThemBack)
+{
+    const BestGames t = Filled("E");
+    ASSERT_TRUE(t.Save(myPath));
+    std::string expected;
+    for (int i = 0; i < 50; ++i)
+        expected += Bytes(t[i]);
+    EXPECT_EQ(ReadAll(myPath), QByteArray::fromStdString(expected));
+
+    BestGames back;
+    EXPECT_TRUE(back.Load(myPath));
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(Bytes(back[i]), Bytes(t[i])) << "entry " << i;
+}
+
+TEST_F(BestGamesFileTest, MissingEmptyOrUnreadableFilesLeaveTheTable)
+{
+    BestGames t = Filled("Old");
+    BestGamesProblem problem;
+    EXPECT_FALSE(t.Load(myPath, &problem));
+    EXPECT_NE(problem.Text.find("Best.tab"), std::string::npos);
+    EXPECT_FALSE(t.Load(myOptions.ProgramFolder, &problem)) << "a folder is no table";
+    WriteAll(myPath, "");
+    EXPECT_TRUE(t.Load(myPath));
+    EXPECT_EQ(t[49].PlayerName, "Old49");
+}
+
+TEST_F(BestGamesFileTest, LoadStopsAtTheFirstDamagedRecord)
+{
+    const BestGames stored = Filled("E");
+    std::string bytes;
+    for (int i = 0; i < 7; ++i)
+        bytes += Bytes(stored[i]);
+    const std::string seventh = Bytes(stored[7]);
+
+    // Cut in the middle of entry 7.
+    WriteAll(myPath, bytes + seventh.substr(0, seventh.size() / 2));
+    BestGames t = Filled("Old");
+    BestGamesProblem problem;
+    EXPECT_FALSE(t.Load(myPath, &problem));
+    EXPECT_FALSE(problem.IsBadVersion);
+    EXPECT_EQ(t[6].PlayerName, "E6");
+    EXPECT_EQ(t[7].PlayerName, "Old7");
+    EXPECT_EQ(t[20].PlayerName, "Old-win");
+
+    // Entry 7 of another version: what follows it is never read.
+    std::string version2 = seventh;
+    version2[0] = 2;
+    WriteAll(myPath, bytes + version2 + Bytes(stored[8]) + Bytes(stored[9]));
+    t = BestGames();
+    EXPECT_FALSE(t.Load(myPath, &problem));
+    EXPECT_TRUE(problem.IsBadVersion);
+    EXPECT_NE(problem.Text.find(InvalidFileFormatText), std::string::npos);
+    EXPECT_EQ(t[6].PlayerName, "E6");
+    EXPECT_EQ(t[7].PlayerName, "Anonymous");
+    EXPECT_EQ(t[8].PlayerName, "Anonymous");
+}
+
+TEST_F(BestGamesFileTest, FailingSaveNeverDamagesThePreviousTable)
+{
+    ASSERT_TRUE(Filled("Old").Save(myPath));
+    const QByteArray before = ReadAll(myPath);
+
+    BestGamesProblem problem;
+    EXPECT_FALSE(Filled("New").Save(myOptions.ProgramFolder + "/missing/Best.tab", &problem));
+    EXPECT_FALSE(problem.Text.empty());
+
+    // A table far larger than the old file, written under a file-size limit
+    // that lets it fail half-way (the limit holds for root too).
+    BestGames big;
+    for (int i = 0; i < 50; ++i)
+        big[i] = Win(360, i, "Big");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(before.size()) + 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved1 = big.Save(myPath, &problem);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved1);
+    EXPECT_EQ(ReadAll(myPath), before);
+    EXPECT_EQ(QDir(myFolder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Best.tab"})
+        << "no temporary file is left behind";
+}
+
+TEST_F(BestGamesFileTest, TableLivesInTheProgramFolderWhileItCanBeWritten)
+{
+    EXPECT_EQ(BestGamesWritePath(myOptions), myPath);
+    ASSERT_TRUE(SaveBestGames(Filled("Here"), myOptions));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(myPath)));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(UserBestGamesPath())));
+    BestGames t;
+    EXPECT_TRUE(LoadBestGames(t, myOptions));
+    EXPECT_EQ(t[3].PlayerName, "Here3");
+}
+
+TEST_F(BestGamesFileTest, UnwritableProgramFolderSendsTheTableToTheUserFolder)
+{
+    // A program folder that does not exist cannot be written, whoever runs.
+    DivuzOptions elsewhere = myOptions;
+    elsewhere.ProgramFolder = myOptions.ProgramFolder + "/gone";
+    EXPECT_EQ(BestGamesWritePath(elsewhere), UserBestGamesPath());
+    ASSERT_TRUE(SaveBestGames(Filled("User"), elsewhere));
+    EXPECT_EQ(BestGamesReadPath(elsewhere), UserBestGamesPath());
+    BestGames t;
+    EXPECT_TRUE(LoadBestGames(t, elsewhere));
+    EXPECT_EQ(t[3].PlayerName, "User3");
+
+    // Once a per-user copy exists it wins over the one beside the program,
+    // for reading and writing alike.
+    ASSERT_TRUE(Filled("Program").Save(myPath));
+    EXPECT_EQ(BestGamesReadPath(myOptions), UserBestGamesPath());
+    EXPECT_EQ(BestGamesWritePath(myOptions), UserBestGamesPath());
+    EXPECT_TRUE(LoadBestGames(t, myOptions));
+    EXPECT_EQ(t[3].PlayerName, "User3");
+}
