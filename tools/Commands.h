@@ -11,6 +11,8 @@ int RunTable(const Args &args);
 int RunSearch(const Args &args);
 int RunSelfPlay(const Args &args);
 int RunBrain(const Args &args);
+int RunShow(const Args &args);
+int RunShowBest(const Args &args);
 
 // Parses a whole decimal integer; false on anything else.
 bool ParseInt(const std::string &text, long long &value);

@@ -15,7 +15,9 @@ const char *const Usage =
     "  table                         the line-pattern class of every meaningful code\n"
     "  search [--level L | --seconds S] [--side 0|1] [--seed N] [--stats] x,y,s ...\n"
     "  selfplay --first SETTING --second SETTING [--games N] [--seed N]\n"
-    "  brain [--setting N]           play through the gomoku manager protocol\n";
+    "  brain [--setting N]           play through the gomoku manager protocol\n"
+    "  show FILE                     a saved game (.orb) as JSON\n"
+    "  show-best FILE                the 50 entries of a best-games file as JSON\n";
 
 } // namespace
 
@@ -45,6 +47,10 @@ int main(int argc, char **argv)
         return RunSelfPlay(args);
     if (command == "brain")
         return RunBrain(args);
+    if (command == "show")
+        return RunShow(args);
+    if (command == "show-best")
+        return RunShowBest(args);
     std::fprintf(stderr, "divuz-engine: unknown command '%s'\n%s", command.c_str(), Usage);
     return 2;
 }
