@@ -19,6 +19,14 @@ public:
     // Replaces the application's options record as a whole.
     virtual void SetOptions(const DivuzOptions &options) = 0;
 
+    // Posts the command id to the main window; it is handled later, in queue
+    // order, on the user-interface thread. Without a main window nothing
+    // happens, which is all an application without windows needs.
+    virtual void PostMainWindowCommand(int /*id*/) {}
+    // Sends the private message to the main window and returns once it has
+    // been handled; skipped when the calling thread has no main window.
+    virtual void SendMainWindowMessage(int /*message*/) {}
+
 protected:
     IDivuzApplication() = default;
     IDivuzApplication(const IDivuzApplication &) = default;

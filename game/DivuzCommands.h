@@ -1,0 +1,48 @@
+#pragma once
+
+// Numeric ids shared by the document, the engine thread and the windows:
+// the reply commands the engine thread posts back, the commands the document
+// posts to the main window, and the game commands of the enabling table.
+
+enum DivuzCommandIds : int {
+    ID_GAME_STATUS = 101, // the status-bar pane that shows the game status
+
+    // Replies of the engine thread, named by the request that asks for them.
+    ID_FIND_AND_MAKE_MOVE = 102,
+    ID_CHECK_RESULT = 103,
+    ID_MOVE_FOUND = 104,
+    ID_HINT_FOUND = 105,
+    ID_REDO_SECOND = 108,
+
+    // Posted by the document to the main window after a won tournament game.
+    ID_TOURNAMENT_WIN = 120,
+
+    ID_GAME_EDITMODE = 32775,
+};
+
+// Private messages to the main window.
+enum DivuzWindowMessages : int {
+    WM_FIT_FRAME = 1157,
+    WM_NEXT_MUSIC = 2022, // the frame starts the next music piece
+};
+
+// Rows of the document's enabling table.
+enum CommandRows : int {
+    RowSave = 0,
+    RowOptions = 1,
+    RowUndo = 2,
+    RowEditMode = 3,
+    RowDebugMode = 4,
+    RowHint = 5,
+    RowBoardMove = 6,
+    RowDebugLeft = 7,
+    RowDebugRight = 8,
+    RowDebugUp = 9,
+    RowDebugDown = 10,
+    RowDebugA = 11,
+    RowDebugS = 12,
+    RowDebugB = 13,
+    RowRedo = 14,
+    RowBestGames = 15,
+    CommandRowCount = 16
+};

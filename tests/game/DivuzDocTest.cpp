@@ -1,0 +1,518 @@
+#include "DivuzDoc.h"
+
+#include "DivuzCommands.h"
+#include "GameTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+QString Utf8(const char *text) { return QString::fromUtf8(text); }
+
+// The engine board of a record's history.
+Pole BoardOf(const DataDivuzDoc &d)
+{
+    Pole pole;
+    for (int i = 1; i < d.UndoRedoMoves.GetCurSize(); ++i) {
+        const HistoryEntry &h = d.UndoRedoMoves[i];
+        pole.MakeMove(Move{h.x, h.y, h.iZnak, 0});
+    }
+    return pole;
+}
+
+// The history holds exactly the engine's moves, bottom entry first.
+testing::AssertionResult InStep(const DataDivuzDoc &d, const BoundedList<Move> &done)
+{
+    const int n = d.UndoRedoMoves.GetCurSize();
+    if (n == 0) // before the bottom entry is pushed
+        return done.GetCurSize() == 0 ? testing::AssertionSuccess()
+                                      : testing::AssertionFailure() << "moves without history";
+    if (n != done.GetCurSize() + 1)
+        return testing::AssertionFailure() << "history " << n << ", engine " << done.GetCurSize();
+    for (int i = 1; i < n; ++i) {
+        const HistoryEntry &h = d.UndoRedoMoves[i];
+        const Move &m = done[i - 1];
+        if (h.x != m.x || h.y != m.y || h.iZnak != m.iZnak)
+            return testing::AssertionFailure() << "entry " << i << " differs";
+    }
+    return testing::AssertionSuccess();
+}
+
+// Stripes two cells wide in every line: no five for either side anywhere.
+std::int32_t DrawPatternSign(int x, int y) { return (x + 2 * y) % 4 < 2 ? KREST : NOL; }
+
+class DocumentTest : public testing::Test {
+protected:
+    DocumentTest()
+    {
+        myDoc.AddView(&myView);
+        // Installed after the document's filter, so it sees every reply first.
+        myView.ReplyTarget()->installEventFilter(&myLog);
+        // After every taken-over result the history must match the engine.
+        myView.onUpdate = [this](const DataDivuzDoc &d) {
+            if (!d.IsThinking) {
+                EXPECT_TRUE(InStep(d, myDoc.Request().DoneMoves));
+            }
+        };
+    }
+    ~DocumentTest() override { myDoc.RemoveView(&myView); }
+
+    DataDivuzDoc Data() const
+    {
+        DataDivuzDoc d;
+        myDoc.GetData(d);
+        return d;
+    }
+    int HistorySize() const { return Data().UndoRedoMoves.GetCurSize(); }
+    void WaitIdle() { ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; })); }
+    void NewGame()
+    {
+        ASSERT_TRUE(myDoc.OnNewDocument());
+        WaitIdle();
+    }
+    void Click(int x, int y, std::int32_t sign = NOL)
+    {
+        myDoc.OnMakeMove(Place{x, y, sign});
+        WaitIdle();
+    }
+    // The player asks an engine of its own for a strong move.
+    void ClickStrongMove()
+    {
+        Pole pole = BoardOf(Data());
+        const Move m = pole.FindMove(NOL, 4);
+        Click(m.x, m.y);
+    }
+    // The player takes the next free cell with both coordinates even: no
+    // two of them ever touch, so the player never makes five.
+    void ClickHarmlessMove()
+    {
+        const Pole pole = BoardOf(Data());
+        for (int y = 0; y < BoardSize; y += 2)
+            for (int x = 0; x < BoardSize; x += 2)
+                if (pole.Cell(x, y).iZnak == FREE)
+                    return Click(x, y);
+        FAIL() << "no harmless cell left";
+    }
+    enum class Player { Strong, Harmless };
+    void PlayToTheEnd(Player player)
+    {
+        for (int moves = 0; Data().GameMode == InProgress && moves < 180; ++moves) {
+            if (player == Player::Strong)
+                ClickStrongMove();
+            else
+                ClickHarmlessMove();
+        }
+        ASSERT_NE(Data().GameMode, InProgress);
+    }
+    // A search that runs for seconds: with one stone on the board even the
+    // timed levels answer at once, so the player's second move starts it.
+    // Returns once the search is out.
+    void StartSearch(int level)
+    {
+        myApp.myOptions.Level = 0;
+        Click(9, 9);
+        myApp.myOptions.Level = level;
+        const Pole board = BoardOf(Data());
+        const int x = board.Cell(10, 10).iZnak == FREE ? 10 : 8;
+        myDoc.OnMakeMove(Place{x, 10, NOL});
+        ASSERT_TRUE(PumpUntil([this] { return HistorySize() >= 4; }));
+    }
+    void Pulses(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            myDoc.OnTimePulse();
+    }
+
+    FakeApplication myApp;
+    ErrorRecorder myErrors;
+    CDivuzDoc myDoc;
+    RecordingView myView{myDoc};
+    EventLog myLog;
+};
+
+TEST_F(DocumentTest, FullGameEndsWithTheRightResultScoreAndSounds)
+{
+    myApp.myOptions.Level = 6; // "Začátečník": the weak levels price a second search
+    NewGame();
+    ASSERT_GE(myView.updates.size(), 2u);
+    EXPECT_EQ(myView.updates[1].SoundEvent, SoundNewGame);
+    myView.updates.clear();
+
+    PlayToTheEnd(Player::Strong);
+
+    const DataDivuzDoc d = Data();
+    const int moves = d.UndoRedoMoves.GetCurSize() - 1;
+    // One update per move, each announcing the move; the last one the result.
+    EXPECT_EQ(int(myView.updates.size()), moves);
+    EXPECT_EQ(myView.CountSound(SoundMove), moves);
+    EXPECT_EQ(myView.updates.back().GameMode, d.GameMode);
+    EXPECT_FALSE(d.IsThinking);
+    EXPECT_GE(d.WinLine.GetCurSize(), 5);
+    if (d.Winner == NOL) {
+        EXPECT_EQ(d.GameMode, PlayerWon);
+        EXPECT_EQ(d.PlayerWins, 1);
+        EXPECT_EQ(d.ComputerWins, 0);
+        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Vyhrál jsi !!!"));
+    } else {
+        EXPECT_EQ(d.Winner, KREST);
+        EXPECT_EQ(d.GameMode, ComputerWon);
+        EXPECT_EQ(d.ComputerWins, 1);
+        EXPECT_EQ(d.PlayerWins, 0);
+    }
+
+    // The board takes no more moves.
+    EXPECT_FALSE(myDoc.IsCommandAllowed(RowBoardMove));
+    const Pole board = BoardOf(d);
+    int freeCell = 0;
+    while (board.Cell(freeCell % BoardSize, freeCell / BoardSize).iZnak != FREE)
+        ++freeCell;
+    myView.updates.clear();
+    Click(freeCell % BoardSize, freeCell / BoardSize);
+    EXPECT_EQ(HistorySize(), moves + 1);
+    EXPECT_TRUE(myView.updates.empty());
+    EXPECT_TRUE(myErrors.texts.empty());
+}
+
+TEST_F(DocumentTest, ComputerWinsAgainstAPlayerWhoNeverBlocksAndTheClocksStop)
+{
+    NewGame();
+    PlayToTheEnd(Player::Harmless);
+
+    const DataDivuzDoc d = Data();
+    EXPECT_EQ(d.Winner, KREST);
+    EXPECT_EQ(d.GameMode, ComputerWon);
+    EXPECT_EQ(d.ComputerWins, 1);
+    EXPECT_EQ(d.PlayerWins, 0);
+    EXPECT_EQ(d.Mode, ModeGame);
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Vyhrál počítač..."));
+    EXPECT_TRUE(myApp.commands.empty());
+
+    myView.updates.clear();
+    Pulses(30);
+    EXPECT_EQ(Data().PlayerTime, d.PlayerTime);
+    EXPECT_EQ(Data().ComputerTime, d.ComputerTime);
+    EXPECT_TRUE(myView.updates.empty());
+}
+
+TEST_F(DocumentTest, WhoBeginsFollowsTheSettingAndAlternates)
+{
+    myApp.myOptions.WhoBeginsMode = 2;
+    myApp.myOptions.MusicMode = 1;
+    // A fresh record says the player began, so the computer opens first.
+    for (bool computerOpens : {true, false, true, false}) {
+        NewGame();
+        const DataDivuzDoc d = Data();
+        EXPECT_EQ(d.IsPlayerFirst, !computerOpens);
+        ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), computerOpens ? 2 : 1);
+        if (computerOpens) {
+            EXPECT_EQ(d.UndoRedoMoves[1], (HistoryEntry{9, 9, KREST, d.Price2, d.Price1}));
+        }
+        EXPECT_EQ(d.PlayerTime + d.ComputerTime, 0);
+        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Váš tah"));
+    }
+    // One piece per game: every new game asks the frame for the next piece.
+    EXPECT_EQ(myApp.messages, std::vector<int>(4, WM_NEXT_MUSIC));
+
+    myApp.myOptions.MusicMode = 0;
+    for (int who : {1, 1, 0, 0, 1}) {
+        myApp.myOptions.WhoBeginsMode = who;
+        NewGame();
+        EXPECT_EQ(Data().IsPlayerFirst, who == 0);
+        EXPECT_EQ(HistorySize(), who == 0 ? 1 : 2);
+    }
+    EXPECT_EQ(myApp.messages.size(), 4u);
+}
+
+TEST_F(DocumentTest, TournamentGamesEndInViewPartyAndOnlyWinsGoToTheTable)
+{
+    myApp.myOptions.IsTournament = true;
+    myApp.myOptions.Level = 6;
+    NewGame();
+    EXPECT_EQ(Data().Mode, ModeTournament);
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Turnaj : Váš tah."));
+    for (int row : {RowSave, RowOptions, RowUndo, RowEditMode, RowHint, RowRedo})
+        EXPECT_FALSE(myDoc.IsCommandAllowed(row)) << "row " << row;
+    EXPECT_TRUE(myDoc.IsCommandAllowed(RowBoardMove));
+    EXPECT_TRUE(myDoc.IsCommandAllowed(RowBestGames));
+    myDoc.OnGameEditmode();
+    EXPECT_EQ(Data().Mode, ModeTournament);
+
+    // A strong player beats the beginner level; a few games leave room for chance.
+    int playerWins = 0;
+    for (int game = 0; game < 5 && playerWins == 0; ++game) {
+        if (game > 0)
+            NewGame();
+        PlayToTheEnd(Player::Strong);
+        playerWins = Data().PlayerWins;
+        EXPECT_EQ(Data().Mode, ModeViewParty);
+        EXPECT_EQ(int(myApp.commands.size()), playerWins);
+    }
+    ASSERT_EQ(playerWins, 1);
+    EXPECT_EQ(myApp.commands, std::vector<int>{ID_TOURNAMENT_WIN});
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Vyhrál jsi !!!"));
+    for (int row : {RowSave, RowOptions, RowUndo, RowBestGames})
+        EXPECT_TRUE(myDoc.IsCommandAllowed(row)) << "row " << row;
+    EXPECT_FALSE(myDoc.IsCommandAllowed(RowBoardMove));
+
+    // A lost tournament game also ends in view party, but sends nothing.
+    const int computerWins = Data().ComputerWins;
+    NewGame();
+    PlayToTheEnd(Player::Harmless);
+    DataDivuzDoc d = Data();
+    EXPECT_EQ(d.Mode, ModeViewParty);
+    EXPECT_EQ(d.GameMode, ComputerWon);
+    EXPECT_EQ(d.ComputerWins, computerWins + 1);
+    EXPECT_EQ(myApp.commands.size(), 1u);
+    myView.updates.clear();
+    Pulses(30);
+    EXPECT_EQ(Data().PlayerTime, d.PlayerTime);
+    EXPECT_TRUE(myView.updates.empty());
+
+    // The score carries over into the next tournament game.
+    NewGame();
+    d = Data();
+    EXPECT_EQ(d.Mode, ModeTournament);
+    EXPECT_EQ(d.PlayerWins, 1);
+    EXPECT_EQ(d.ComputerWins, computerWins + 1);
+    EXPECT_EQ(d.GameMode, InProgress);
+}
+
+TEST_F(DocumentTest, ClickOnAnOccupiedCellIsRefusedAndThePlayerStaysToMove)
+{
+    NewGame();
+    Click(9, 9);
+    DataDivuzDoc d = Data();
+    ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
+    const HistoryEntry answer = d.UndoRedoMoves[2];
+
+    myView.updates.clear();
+    for (const HistoryEntry &cell : {answer, d.UndoRedoMoves[1]}) {
+        Click(cell.x, cell.y);
+        d = Data();
+        EXPECT_TRUE(d.IsBadMove);
+        EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
+        EXPECT_EQ(myDoc.Request().DoneMoves.GetCurSize(), 2);
+        EXPECT_EQ(d.GameMode, InProgress);
+        EXPECT_TRUE(myDoc.IsCommandAllowed(RowBoardMove));
+    }
+    ASSERT_EQ(myView.updates.size(), 2u);
+    EXPECT_EQ(myView.CountSound(SoundBadMove), 2);
+
+    Click(10, 10);
+    EXPECT_EQ(HistorySize(), 5);
+    EXPECT_FALSE(Data().IsBadMove);
+
+    // The same holds while setting up a position.
+    myDoc.OnGameEditmode();
+    Click(10, 10, KREST);
+    EXPECT_EQ(HistorySize(), 5);
+    EXPECT_EQ(myView.updates.back().SoundEvent, SoundBadMove);
+}
+
+TEST_F(DocumentTest, RightClickInGameChangesNothingAndInEditModePlacesTheComputersSign)
+{
+    NewGame();
+    myView.updates.clear();
+    myDoc.OnMakeMove(Place{4, 4, KREST});
+    EXPECT_FALSE(Data().IsThinking);
+    PumpFor(20);
+    EXPECT_EQ(HistorySize(), 1);
+    EXPECT_TRUE(myView.updates.empty());
+
+    myDoc.OnGameEditmode();
+    ASSERT_EQ(Data().Mode, ModeEdit);
+    Click(4, 4, KREST);
+    Click(5, 5, NOL);
+    const DataDivuzDoc d = Data();
+    ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), 3); // no answers in edit mode
+    EXPECT_EQ(d.UndoRedoMoves[1].iZnak, KREST);
+    EXPECT_EQ(d.UndoRedoMoves[2].iZnak, NOL);
+
+    // Back in the game the player moves next, whatever was set up.
+    myDoc.OnGameEditmode();
+    EXPECT_EQ(Data().Mode, ModeGame);
+    EXPECT_FALSE(Data().IsThinking);
+    Click(6, 6);
+    EXPECT_EQ(HistorySize(), 5);
+}
+
+TEST_F(DocumentTest, TenPulsesAddOneSecondToTheClockThatRuns)
+{
+    NewGame();
+    myView.updates.clear();
+    Pulses(9);
+    EXPECT_EQ(Data().PlayerTime, 9);
+    EXPECT_TRUE(myView.updates.empty());
+    Pulses(1);
+    ASSERT_EQ(myView.updates.size(), 1u);
+    EXPECT_EQ(myView.updates[0].SoundEvent, SoundSecond);
+    EXPECT_EQ(myView.updates[0].PlayerTime, 10);
+    EXPECT_EQ(Data().ComputerTime, 0);
+
+    // While the computer thinks its own clock runs.
+    StartSearch(5); // 60 s per move: still thinking after the pulses
+    ASSERT_TRUE(Data().IsThinking);
+    const int playerTime = Data().PlayerTime;
+    const int computerTime = Data().ComputerTime;
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("My move. I am thinking..."));
+    myView.updates.clear();
+    Pulses(10);
+    EXPECT_EQ(Data().ComputerTime, computerTime + 10);
+    EXPECT_EQ(Data().PlayerTime, playerTime);
+    ASSERT_EQ(myView.updates.size(), 1u);
+    EXPECT_EQ(myView.updates[0].SoundEvent, SoundSecond);
+
+    // No clock runs while a position is set up.
+    myApp.myOptions.Level = 0;
+    NewGame();
+    myDoc.OnGameEditmode();
+    myView.updates.clear();
+    Pulses(25);
+    EXPECT_EQ(Data().PlayerTime + Data().ComputerTime, 0);
+    EXPECT_TRUE(myView.updates.empty());
+}
+
+TEST_F(DocumentTest, NewGameWhileTheComputerThinksStopsTheSearchAndStartsClean)
+{
+    for (int level : {5, 10}) {
+        SCOPED_TRACE(testing::Message() << "Level " << level);
+        NewGame();
+        StartSearch(level);
+        const std::size_t replies = myLog.entries.size();
+
+        ASSERT_TRUE(myDoc.OnNewDocument());
+        myView.updates.clear();
+        const DataDivuzDoc d = Data();
+        EXPECT_FALSE(d.IsThinking);
+        EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 1);
+        EXPECT_EQ(myDoc.Request().DoneMoves.GetCurSize(), 0);
+        PumpFor(100);
+        EXPECT_EQ(HistorySize(), 1);
+        EXPECT_TRUE(myView.updates.empty());
+        // A 60 s search cannot have finished: its thread never replied.
+        if (level == 5) {
+            EXPECT_EQ(myLog.entries.size(), replies);
+        }
+    }
+    EXPECT_TRUE(myErrors.texts.empty());
+}
+
+TEST_F(DocumentTest, RepeatedNewGamesDuringSearchesNeverActOnAStaleReply)
+{
+    for (int i = 0; i < 200; ++i) {
+        const int level = i % 2 == 0 ? 10 : 5;
+        myApp.myOptions.Level = 0;
+        myApp.myOptions.WhoBeginsMode = 0;
+        NewGame();
+        // Stop at different moments: move queued, reply pending, search
+        // running, search ending.
+        switch (i % 4) {
+        case 0:
+            myApp.myOptions.Level = level;
+            myDoc.OnMakeMove(Place{9, 9, NOL});
+            break;
+        case 1:
+            myApp.myOptions.Level = level;
+            myDoc.OnMakeMove(Place{9, 9, NOL});
+            QThread::usleep(300);
+            break;
+        case 2:
+            StartSearch(level);
+            break;
+        case 3:
+            StartSearch(level);
+            QThread::usleep(i % 8 == 3 ? 1000 : 5000);
+            QCoreApplication::processEvents();
+            break;
+        }
+        // Every third new game opens with a request of its own, which a
+        // stale reply must not be taken for.
+        const bool computerOpens = i % 3 == 0;
+        myApp.myOptions.WhoBeginsMode = computerOpens ? 1 : 0;
+        ASSERT_TRUE(myDoc.OnNewDocument());
+        QThread::usleep(100);
+        QCoreApplication::processEvents();
+        WaitIdle();
+        const DataDivuzDoc d = Data();
+        ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), computerOpens ? 2 : 1) << "round " << i;
+        if (computerOpens) {
+            ASSERT_EQ(d.UndoRedoMoves[1].x, 9);
+            ASSERT_EQ(d.UndoRedoMoves[1].iZnak, KREST);
+        }
+        ASSERT_TRUE(myErrors.texts.empty()) << "round " << i << ": " << myErrors.texts[0];
+    }
+    const int opened = HistorySize();
+    PumpFor(50);
+    EXPECT_EQ(HistorySize(), opened);
+    EXPECT_TRUE(myErrors.texts.empty());
+
+    // The last game is fully playable.
+    myApp.myOptions.Level = 0;
+    Click(9, 10);
+    EXPECT_EQ(HistorySize(), opened + 2);
+}
+
+TEST_F(DocumentTest, FullBoardWithoutFiveIsADraw)
+{
+    // The player leaves one cell of each sign free; the computer fills the last.
+    for (bool computerFillsLast : {true, false}) {
+        SCOPED_TRACE(testing::Message() << "computer fills last: " << computerFillsLast);
+        NewGame();
+        const int scoreBefore = Data().PlayerWins + Data().ComputerWins;
+        myDoc.OnGameEditmode();
+        for (int y = 0; y < BoardSize; ++y)
+            for (int x = 0; x < BoardSize; ++x)
+                if (y != 18 || x < (computerFillsLast ? 17 : 18))
+                    Click(x, y, DrawPatternSign(x, y));
+        ASSERT_EQ(HistorySize(), computerFillsLast ? 360 : 361);
+        ASSERT_EQ(DrawPatternSign(18, 18), NOL);
+        ASSERT_EQ(DrawPatternSign(17, 18), KREST);
+        myDoc.OnGameEditmode();
+
+        Click(18, 18);
+        const DataDivuzDoc d = Data();
+        EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), CellCount + 1);
+        EXPECT_EQ(d.Winner, FREE);
+        EXPECT_EQ(d.GameMode, Draw);
+        EXPECT_EQ(d.PlayerWins + d.ComputerWins, scoreBefore);
+        EXPECT_EQ(myView.updates.back().SoundEvent, SoundMove); // the view plays nothing for a draw
+        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Remíza. bez vítěze."));
+        EXPECT_FALSE(myDoc.IsCommandAllowed(RowBoardMove));
+        Pulses(20);
+        EXPECT_EQ(Data().PlayerTime, d.PlayerTime);
+    }
+    EXPECT_TRUE(myErrors.texts.empty());
+}
+
+TEST_F(DocumentTest, EngineErrorIsReportedAndTheReplyStillEndsTheRequest)
+{
+    NewGame();
+    myDoc.OnGameEditmode();
+    Click(3, 3, FREE);
+    EXPECT_EQ(myErrors.texts, std::vector<std::string>{"Pole::MakeMove : cM.iZnak=FREE"});
+    EXPECT_FALSE(Data().IsThinking);
+    EXPECT_EQ(HistorySize(), 1);
+    Click(3, 3, NOL);
+    EXPECT_EQ(HistorySize(), 2);
+}
+
+TEST_F(DocumentTest, InconsistencyInAReplyIsShownAndTheGameStaysUsable)
+{
+    myApp.myOptions.Level = 11;
+    NewGame();
+    myDoc.OnMakeMove(Place{9, 9, NOL});
+    ASSERT_TRUE(PumpUntil([this] { return !myErrors.texts.empty(); }));
+    EXPECT_EQ(myErrors.texts,
+              std::vector<std::string>{"CDivuzDoc::OnFindAndMakeMove : Strange Level"});
+    EXPECT_FALSE(Data().IsThinking);
+    EXPECT_EQ(HistorySize(), 2);
+
+    myApp.myOptions.Level = 0;
+    NewGame();
+    Click(9, 9);
+    EXPECT_EQ(HistorySize(), 3);
+}
+
+} // namespace
