@@ -17,7 +17,36 @@ enum DivuzCommandIds : int {
     // Posted by the document to the main window after a won tournament game.
     ID_TOURNAMENT_WIN = 120,
 
+    // Commands of the menu, toolbar and keys whose enabling the document
+    // decides (the save commands, options and best games are handled
+    // elsewhere but enabled by the document's table).
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_OPTIONS = 32771,
+    ID_EDIT_UNDO = 57643,
+    ID_REDO = 32796,
     ID_GAME_EDITMODE = 32775,
+    ID_DEBUG_MODE = 32776,
+    ID_HINT = 32777,
+    ID_BEST_GAMES = 32801,
+
+    // The keys of debug mode, without modifiers.
+    ID_DEBUG_LEFT = 58112,
+    ID_DEBUG_RIGHT = 32784,
+    ID_DEBUG_UP = 32782,
+    ID_DEBUG_DOWN = 32783,
+    ID_DEBUG_A = 32785,
+    ID_DEBUG_S = 32786,
+    ID_DEBUG_B = 32787,
+};
+
+// What a command's menu item and toolbar button show. A command nobody
+// restricts is enabled.
+struct CommandState {
+    bool enabled = true;
+    bool checked = false; // the two mode switches carry a check mark
+
+    bool operator==(const CommandState &) const = default;
 };
 
 // Private messages to the main window.

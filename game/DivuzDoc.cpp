@@ -4,9 +4,16 @@
 #include "DivuzCommands.h"
 #include "DivuzEvents.h"
 #include "ErrorReport.h"
+#include "RecordsArchive.h"
 #include "StringTable.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -73,6 +80,71 @@ constexpr LevelRequest hintRequests[] = {
 
 bool IsValidMode(std::int32_t mode) { return mode >= 0 && mode < ModeCount; }
 bool IsValidGameMode(std::int32_t gameMode) { return gameMode >= 0 && gameMode < GameModeCount; }
+
+// The row of the enabling table of a debug key, or -1 for another id.
+int DebugKeyRow(int id)
+{
+    switch (id) {
+    case ID_DEBUG_LEFT:
+        return RowDebugLeft;
+    case ID_DEBUG_RIGHT:
+        return RowDebugRight;
+    case ID_DEBUG_UP:
+        return RowDebugUp;
+    case ID_DEBUG_DOWN:
+        return RowDebugDown;
+    case ID_DEBUG_A:
+        return RowDebugA;
+    case ID_DEBUG_S:
+        return RowDebugS;
+    case ID_DEBUG_B:
+        return RowDebugB;
+    default:
+        return -1;
+    }
+}
+
+bool IsPlayedSign(std::int32_t sign) { return sign == KREST || sign == NOL; }
+
+bool IsDrawablePlace(const Place &p)
+{
+    return p.x >= 0 && p.x < BoardSize && p.y >= 0 && p.y < BoardSize && IsPlayedSign(p.iZnak);
+}
+
+// The moves of history entries first..last-1, for the engine's board.
+BoundedList<Move> HistoryMoves(const Stack<HistoryEntry> &history, int first, int last)
+{
+    BoundedList<Move> moves(std::max(0, last - first));
+    for (int i = first; i < last; ++i)
+        moves.Push(Move{history[i].x, history[i].y, history[i].iZnak, 0});
+    return moves;
+}
+
+// What the archive form cannot rule out but the game cannot live with: no
+// bottom entry, a history (undone moves included, since redo makes them
+// again) that the board refuses, or signs the board window cannot draw.
+// Such a record can only come from a damaged file.
+void CheckOpenedRecord(const DataDivuzDoc &d)
+{
+    const Stack<HistoryEntry> &history = d.UndoRedoMoves;
+    if (history.GetCurSize() < 1)
+        throw xIO("CDivuzDoc::Serialize : No bottom entry");
+    Pole board;
+    try {
+        board.SetPosition(HistoryMoves(history, 1, history.GetRedoLimit()));
+    } catch (const xError &) {
+        throw xIO("CDivuzDoc::Serialize : The board refuses the history");
+    }
+    if (!IsPlayedSign(d.PlayerSign))
+        throw xIO("CDivuzDoc::Serialize : Strange PlayerSign");
+    if (d.SoundEvent < SoundNone || d.SoundEvent > SoundBadMove)
+        throw xIO("CDivuzDoc::Serialize : Strange SoundEvent");
+    for (int i = 0; i < d.WinLine.GetCurSize(); ++i)
+        if (!IsDrawablePlace(d.WinLine[i]))
+            throw xIO("CDivuzDoc::Serialize : Strange WinLine");
+    if (d.Mode == ModeHint && !IsDrawablePlace(d.FoundMove))
+        throw xIO("CDivuzDoc::Serialize : Strange FoundMove");
+}
 
 } // namespace
 
@@ -366,6 +438,270 @@ void CDivuzDoc::OnGameEditmode()
         throw xProgramme("CDivuzDoc::OnGameEditmode : Strange myData.Mode");
 }
 
+void CDivuzDoc::OnGameDegugmode()
+{
+    if (!IsCommandAllowed(RowDebugMode))
+        return;
+    if (myData.Mode == ModeEdit)
+        myData.Mode = ModeDebug;
+    else if (myData.Mode == ModeDebug)
+        myData.Mode = ModeEdit;
+    else
+        throw xProgramme("CDivuzDoc::OnGameDegugmode : Strange myData.Mode");
+}
+
+bool CDivuzDoc::OnDebugKey(int id)
+{
+    // Debug mode offers its keys but gives them nothing to do.
+    return IsCommandAllowed(DebugKeyRow(id));
+}
+
+int CDivuzDoc::UndoCount() const
+{
+    if (myData.Mode != ModeGame && myData.Mode != ModeEdit && myData.Mode != ModeViewParty)
+        throw xProgramme("CDivuzDoc::OnEditUndo : Strange myData.Mode");
+    if (myData.GameMode != InProgress && myData.GameMode != PlayerWon &&
+        myData.GameMode != ComputerWon)
+        throw xProgramme("CDivuzDoc::OnEditUndo : Strange myData.GameMode");
+    // In a game the computer's answer goes back with the move it answered;
+    // the player's winning move had no answer.
+    if (myData.Mode == ModeGame && myData.GameMode != PlayerWon)
+        return 2;
+    return 1;
+}
+
+bool CDivuzDoc::OnUpdateEditUndo() const
+{
+    return IsCommandAllowed(RowUndo) && myData.UndoRedoMoves.CanBack(UndoCount());
+}
+
+void CDivuzDoc::OnEditUndo()
+{
+    if (!IsCommandAllowed(RowUndo))
+        return;
+    const int n = UndoCount();
+    Stack<HistoryEntry> &history = myData.UndoRedoMoves;
+    if (!history.CanBack(n))
+        return;
+
+    // A win taken back is no longer counted, except in view party, where
+    // it never was.
+    if (myData.GameMode == PlayerWon && myData.Mode != ModeViewParty)
+        --myData.PlayerWins;
+    else if (myData.GameMode == ComputerWon && myData.Mode != ModeViewParty)
+        --myData.ComputerWins;
+    myData.GameMode = InProgress;
+
+    history.Back(n);
+    // The chances bar goes back to what it showed at that point.
+    const HistoryEntry &top = history.Top();
+    myRequest.Price1 = top.Price1;
+    myRequest.Price2 = top.Price2;
+    PostRequest(WM_POLE_BACK, ID_CHECK_RESULT, SoundBack, n);
+}
+
+bool CDivuzDoc::OnUpdateGameRedo() const
+{
+    if (!IsCommandAllowed(RowRedo) || myData.GameMode != InProgress)
+        return false;
+    switch (myData.Mode) {
+    case ModeGame:
+        return myData.UndoRedoMoves.CanForward(2);
+    case ModeEdit:
+    case ModeViewParty:
+        return myData.UndoRedoMoves.CanForward(1);
+    default:
+        throw xProgramme("CDivuzDoc::OnUpdateGameRedo : Strange myDataMode");
+    }
+}
+
+void CDivuzDoc::RedoOneMove(int replyCommand)
+{
+    Stack<HistoryEntry> &history = myData.UndoRedoMoves;
+    history.Forward(1);
+    const HistoryEntry &top = history.Top();
+    myRequest.MoveToMake = Place{top.x, top.y, top.iZnak};
+    myRequest.Price1 = top.Price1;
+    myRequest.Price2 = top.Price2;
+    PostRequest(WM_POLE_MAKE, replyCommand, SoundMove);
+}
+
+void CDivuzDoc::OnGameRedo()
+{
+    if (!IsCommandAllowed(RowRedo) || myData.GameMode != InProgress)
+        return;
+    switch (myData.Mode) {
+    case ModeGame:
+        // Only whole pairs: the player's move and the computer's answer.
+        if (myData.UndoRedoMoves.CanForward(2))
+            RedoOneMove(ID_REDO_SECOND);
+        break;
+    case ModeEdit:
+    case ModeViewParty:
+        if (myData.UndoRedoMoves.CanForward(1))
+            RedoOneMove(ID_CHECK_RESULT);
+        break;
+    default:
+        throw xProgramme("CDivuzDoc::OnGameRedo : Strange myDataMode");
+    }
+}
+
+void CDivuzDoc::OnRedoSecondMove()
+{
+    if (myData.Mode != ModeGame)
+        throw xProgramme("CDivuzDoc::OnGameRedo : Strange myDataMode");
+    // The first move's result is taken over together with the second's.
+    // OnGameRedo made sure of the pair; were it gone, the first move's
+    // result alone is taken over, so the request does not hang.
+    if (myData.UndoRedoMoves.CanForward(1) && myData.GameMode == InProgress)
+        RedoOneMove(ID_CHECK_RESULT);
+    else
+        CheckAndSetResult();
+}
+
+void CDivuzDoc::OnGameHint()
+{
+    if (!IsCommandAllowed(RowHint))
+        return;
+    // The settings are read before the mode changes, so a failure leaves
+    // the game as it was.
+    const DivuzOptions options = RequireApplication("CDivuzDoc::OnGameHint").GetOptions();
+    const LevelRequest *request = LevelRequestFor(options.Level, true);
+    if (request == nullptr)
+        throw xProgramme("CDivuzDoc::OnGameHint : Strange Level");
+
+    myData.Mode = ModeHint;
+    myRequest.SignToMove = myData.PlayerSign;
+    myRequest.Depth = request->depth;
+    myRequest.Seconds = request->seconds;
+    PostRequest(request->message, ID_HINT_FOUND, SoundNone);
+}
+
+void CDivuzDoc::OnHintFound()
+{
+    // Of the hint search only the advised move is kept: the winner, the
+    // prediction, the line and the chances stay what the board showed.
+    myData.FoundMove = myRequest.FoundMove;
+    static_cast<PoleResult &>(myRequest) = static_cast<const PoleResult &>(myData);
+    CheckAndSetResult();
+}
+
+::CommandState CDivuzDoc::CommandState(int id) const
+{
+    switch (id) {
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        return ::CommandState{IsCommandAllowed(RowSave), false};
+    case ID_OPTIONS:
+        return ::CommandState{IsCommandAllowed(RowOptions), false};
+    case ID_EDIT_UNDO:
+        return ::CommandState{OnUpdateEditUndo(), false};
+    case ID_REDO:
+        return ::CommandState{OnUpdateGameRedo(), false};
+    case ID_GAME_EDITMODE:
+        return ::CommandState{IsCommandAllowed(RowEditMode), myData.Mode == ModeEdit};
+    case ID_DEBUG_MODE:
+        return ::CommandState{IsCommandAllowed(RowDebugMode), myData.Mode == ModeDebug};
+    case ID_HINT:
+        return ::CommandState{IsCommandAllowed(RowHint), false};
+    case ID_BEST_GAMES:
+        return ::CommandState{IsCommandAllowed(RowBestGames), false};
+    default:
+        if (DebugKeyRow(id) >= 0)
+            return ::CommandState{IsCommandAllowed(DebugKeyRow(id)), false};
+        return ::CommandState{};
+    }
+}
+
+void CDivuzDoc::Serialize(ArchiveWriter &ar) const { myData.Serialize(ar); }
+
+void CDivuzDoc::Serialize(ArchiveReader &ar)
+{
+    DataDivuzDoc opened;
+    opened.Serialize(ar);
+    CheckOpenedRecord(opened);
+    StartOpenedGame(opened);
+}
+
+void CDivuzDoc::StartOpenedGame(const DataDivuzDoc &opened)
+{
+    // Checked before anything changes: without a view the old game stays.
+    if (myViews.empty())
+        throw xProgramme("CDivuzDoc::Serialize : No view");
+
+    DeleteContents();
+    myData = opened;
+    // No request of the saved game is out any more.
+    myData.IsThinking = false;
+
+    // Only the moves on the board are replayed; the undone ones wait in the
+    // history for redo.
+    const Stack<HistoryEntry> &history = myData.UndoRedoMoves;
+    myEngineView = myViews.front();
+    myThread = std::make_unique<PoleThread>(myEngineView->ReplyTarget(),
+                                            HistoryMoves(history, 1, history.GetCurSize()));
+    // The request must look as if it had just brought the saved position
+    // back: a click that ends a saved hint takes its result over before
+    // any engine reply could set it.
+    static_cast<PoleResult &>(myRequest) = static_cast<const PoleResult &>(myData);
+    myRequest.DoneMoves = myThread->Board().DoneMoves();
+    myThread->Start();
+
+    UpdateAllViews();
+}
+
+bool CDivuzDoc::SaveGame(const QString &path, QString *error) const
+{
+    const auto fail = [&](const QString &why) {
+        if (error != nullptr)
+            *error = path + ": " + why;
+        return false;
+    };
+    std::ostringstream bytes;
+    ArchiveWriter ar(bytes);
+    Serialize(ar);
+    const std::string data = bytes.str();
+
+    // The file appears only once it is complete; an unfinished one is
+    // discarded when the QSaveFile goes out of scope.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(data.data(), qint64(data.size())) != qint64(data.size()) || !file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+bool CDivuzDoc::OpenGame(const QString &path, QString *error, QString *caption)
+{
+    const auto fail = [&](const QString &text, const char *title) {
+        if (error != nullptr)
+            *error = text;
+        if (caption != nullptr)
+            *caption = QString::fromUtf8(title);
+        return false;
+    };
+    // A folder opens as a stream here but reads as nothing.
+    std::ifstream file;
+    if (!QFileInfo(path).isDir())
+        file.open(QFile::encodeName(path).toStdString(), std::ios::binary);
+    if (!file.is_open())
+        return fail(QStringLiteral("Unable to open %1").arg(path), GameFileCaption);
+
+    try {
+        ArchiveReader ar(file);
+        Serialize(ar);
+    } catch (const xBadVersion &) {
+        return fail(QString::fromUtf8(InvalidFileFormatText), InvalidFileFormatCaption);
+    } catch (const xProgramme &) {
+        throw;
+    } catch (const xError &) {
+        // Truncated, empty or damaged: the user needs no more than that.
+        return fail(QString::fromUtf8(UnexpectedFileFormatText), GameFileCaption);
+    }
+    return true;
+}
+
 QString CDivuzDoc::OnUpdateGameStatus() const
 {
     int id = 0;
@@ -424,10 +760,32 @@ bool CDivuzDoc::OnCommand(int id)
     case ID_MOVE_FOUND:
         OnMoveFound();
         return true;
+    case ID_HINT_FOUND:
+        OnHintFound();
+        return true;
+    case ID_REDO_SECOND:
+        OnRedoSecondMove();
+        return true;
+    case ID_EDIT_UNDO:
+        OnEditUndo();
+        return true;
+    case ID_REDO:
+        OnGameRedo();
+        return true;
     case ID_GAME_EDITMODE:
         OnGameEditmode();
         return true;
+    case ID_DEBUG_MODE:
+        OnGameDegugmode();
+        return true;
+    case ID_HINT:
+        OnGameHint();
+        return true;
     default:
+        if (DebugKeyRow(id) >= 0) {
+            OnDebugKey(id);
+            return true;
+        }
         return false;
     }
 }

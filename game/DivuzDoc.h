@@ -5,6 +5,7 @@
 // the game is taken here on the user-interface thread; the engine works only
 // on its own thread and answers through reply commands in the view's queue.
 
+#include "DivuzCommands.h"
 #include "DivuzView.h"
 #include "PoleThread.h"
 #include "Records.h"
@@ -27,6 +28,12 @@ struct LevelRequest {
 // The request for the computer's own move, or for a hint, at a Level;
 // nullptr for a Level outside 0..10.
 const LevelRequest *LevelRequestFor(int level, bool forHint);
+
+// The message shown when a file holds no readable game, and the caption of
+// every message about opening or saving a game except a wrong version
+// (InvalidFileFormatText with InvalidFileFormatCaption).
+inline constexpr const char *UnexpectedFileFormatText = "Unexpected file format.";
+inline constexpr const char *GameFileCaption = "Divuz";
 
 class CDivuzDoc : public QObject {
     Q_OBJECT
@@ -67,8 +74,53 @@ public:
     // Reply 103: take the last request's result over. False when the move
     // was refused or the game ended.
     bool CheckAndSetResult();
+
+    // Undo: takes back the player's move and the computer's answer in a
+    // game, one move in edit mode and view party, and un-counts a win that
+    // is taken back (except in view party).
+    void OnEditUndo();
+    // Redo: makes again the undone moves, a pair at a time in a game, one at
+    // a time in edit mode and view party; only while nobody has won.
+    void OnGameRedo();
+    // Reply 108: the first move of a redone pair is made; make the second.
+    void OnRedoSecondMove();
+    // Asks the engine for the move it would advise the player, at the
+    // hint strength of the present Level.
+    void OnGameHint();
+    // Reply 105: shows the advised move and keeps everything else the
+    // board showed before the hint.
+    void OnHintFound();
     // Switches between the game and setting up a position.
     void OnGameEditmode();
+    // Switches between setting up a position and debug mode.
+    void OnGameDegugmode();
+    // A key of debug mode: allowed only in debug mode and without effect.
+    // Returns whether it was allowed.
+    bool OnDebugKey(int id);
+
+    // Enabling of undo and redo: the row and whether the history can step
+    // by the number of moves the command would take.
+    bool OnUpdateEditUndo() const;
+    bool OnUpdateGameRedo() const;
+    // Enabled and checked for a command id. Commands the document has no
+    // say in come back enabled and unchecked.
+    ::CommandState CommandState(int id) const;
+
+    // The saved-game file: the game record and nothing else. Loading reads
+    // and checks the whole record before the game in progress is touched;
+    // it throws xBadVersion for a version other than 1, another xError for
+    // a record that is damaged or whose history the board refuses, and
+    // leaves the game as it was in either case. On success the opened game
+    // replaces the old one and a new engine thread holds its position.
+    void Serialize(ArchiveWriter &ar) const;
+    void Serialize(ArchiveReader &ar);
+    // Saves the game to path; a failure leaves any earlier file at path as
+    // it was. On failure, error (when given) gets a message for the user.
+    bool SaveGame(const QString &path, QString *error = nullptr) const;
+    // Opens the game saved at path. On failure the game in progress goes on
+    // untouched, and error and caption (when given) get the message box the
+    // user is to see.
+    bool OpenGame(const QString &path, QString *error = nullptr, QString *caption = nullptr);
 
     // The text of the status pane for the present state of the game.
     QString OnUpdateGameStatus() const;
@@ -91,6 +143,9 @@ private:
     Place PlayableMove(const Place &found) const;
     int WhichPulse() const;
     void StopEngine();
+    int UndoCount() const;
+    void RedoOneMove(int replyCommand);
+    void StartOpenedGame(const DataDivuzDoc &opened);
 
     std::unique_ptr<PoleThread> myThread;
     IDivuzView *myEngineView = nullptr; // the view the engine thread replies to

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <algorithm>
+#include <initializer_list>
+#include <sstream>
 
 namespace {
 
@@ -38,6 +43,22 @@ testing::AssertionResult InStep(const DataDivuzDoc &d, const BoundedList<Move> &
             return testing::AssertionFailure() << "entry " << i << " differs";
     }
     return testing::AssertionSuccess();
+}
+
+// The record's archive form: equal bytes, equal records.
+std::string Bytes(const DataDivuzDoc &d)
+{
+    std::ostringstream out;
+    ArchiveWriter ar(out);
+    d.Serialize(ar);
+    return out.str();
+}
+
+void WriteFile(const QString &path, const std::string &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
 }
 
 // Stripes two cells wide in every line: no five for either side anywhere.
@@ -118,6 +139,21 @@ protected:
         const int x = board.Cell(10, 10).iZnak == FREE ? 10 : 8;
         myDoc.OnMakeMove(Place{x, 10, NOL});
         ASSERT_TRUE(PumpUntil([this] { return HistorySize() >= 4; }));
+    }
+    // Stones of both signs set up in edit mode; the player moves next.
+    void SetUpPosition(std::initializer_list<Place> stones)
+    {
+        myDoc.OnGameEditmode();
+        for (const Place &p : stones)
+            Click(p.x, p.y, p.iZnak);
+        myDoc.OnGameEditmode();
+        ASSERT_EQ(Data().Mode, ModeGame);
+    }
+    bool Enabled(int id) const { return myDoc.CommandState(id).enabled; }
+    void Command(int id)
+    {
+        ASSERT_TRUE(myDoc.OnCommand(id));
+        WaitIdle();
     }
     void Pulses(int n)
     {
@@ -208,6 +244,10 @@ TEST_F(DocumentTest, WhoBeginsFollowsTheSettingAndAlternates)
         ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), computerOpens ? 2 : 1);
         if (computerOpens) {
             EXPECT_EQ(d.UndoRedoMoves[1], (HistoryEntry{9, 9, KREST, d.Price2, d.Price1}));
+            // One move above the bottom entry, and a game takes back two.
+            EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+            Command(ID_EDIT_UNDO);
+            EXPECT_EQ(HistorySize(), 2);
         }
         EXPECT_EQ(d.PlayerTime + d.ComputerTime, 0);
         EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Váš tah"));
@@ -232,12 +272,18 @@ TEST_F(DocumentTest, TournamentGamesEndInViewPartyAndOnlyWinsGoToTheTable)
     NewGame();
     EXPECT_EQ(Data().Mode, ModeTournament);
     EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Turnaj : Váš tah."));
-    for (int row : {RowSave, RowOptions, RowUndo, RowEditMode, RowHint, RowRedo})
-        EXPECT_FALSE(myDoc.IsCommandAllowed(row)) << "row " << row;
+    ClickHarmlessMove();
+    ClickHarmlessMove();
+    const std::string playing = Bytes(Data());
+    for (int id : {ID_FILE_SAVE, ID_OPTIONS})
+        EXPECT_FALSE(Enabled(id)) << "command " << id;
+    for (int id : {ID_EDIT_UNDO, ID_REDO, ID_GAME_EDITMODE, ID_HINT}) {
+        EXPECT_FALSE(Enabled(id)) << "command " << id;
+        Command(id);
+    }
+    EXPECT_EQ(Bytes(Data()), playing);
     EXPECT_TRUE(myDoc.IsCommandAllowed(RowBoardMove));
-    EXPECT_TRUE(myDoc.IsCommandAllowed(RowBestGames));
-    myDoc.OnGameEditmode();
-    EXPECT_EQ(Data().Mode, ModeTournament);
+    EXPECT_TRUE(Enabled(ID_BEST_GAMES));
 
     // A strong player beats the beginner level; a few games leave room for chance.
     int playerWins = 0;
@@ -269,6 +315,24 @@ TEST_F(DocumentTest, TournamentGamesEndInViewPartyAndOnlyWinsGoToTheTable)
     Pulses(30);
     EXPECT_EQ(Data().PlayerTime, d.PlayerTime);
     EXPECT_TRUE(myView.updates.empty());
+
+    // The finished game is stepped through one move at a time; the score
+    // stays as the game left it.
+    for (int id : {ID_FILE_SAVE, ID_OPTIONS, ID_EDIT_UNDO})
+        EXPECT_TRUE(Enabled(id)) << "command " << id;
+    EXPECT_FALSE(Enabled(ID_REDO));
+    const int moves = d.UndoRedoMoves.GetCurSize();
+    for (int back = 1; back <= 3; ++back) {
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(HistorySize(), moves - back);
+        EXPECT_EQ(Data().GameMode, InProgress);
+    }
+    for (int forward = 1; forward <= 3; ++forward) {
+        ASSERT_TRUE(Enabled(ID_REDO));
+        Command(ID_REDO);
+        EXPECT_EQ(HistorySize(), moves - 3 + forward);
+    }
+    EXPECT_EQ(Bytes(Data()), Bytes(d));
 
     // The score carries over into the next tournament game.
     NewGame();
@@ -513,6 +577,259 @@ TEST_F(DocumentTest, InconsistencyInAReplyIsShownAndTheGameStaysUsable)
     NewGame();
     Click(9, 9);
     EXPECT_EQ(HistorySize(), 3);
+}
+
+TEST_F(DocumentTest, UndoTakesBackWhatTheResultCallsForAndUncountsTheWin)
+{
+    // The player's winning move goes back alone.
+    NewGame();
+    SetUpPosition({{5, 5, NOL}, {6, 5, NOL}, {7, 5, NOL}, {8, 5, NOL}, {5, 12, KREST},
+                   {8, 12, KREST}, {11, 12, KREST}, {14, 12, KREST}});
+    Click(9, 5);
+    ASSERT_EQ(Data().GameMode, PlayerWon);
+    ASSERT_EQ(Data().PlayerWins, 1);
+    myView.updates.clear();
+    Command(ID_EDIT_UNDO);
+    DataDivuzDoc d = Data();
+    EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 9);
+    EXPECT_EQ(d.PlayerWins, 0);
+    EXPECT_EQ(d.GameMode, InProgress);
+    ASSERT_EQ(myView.updates.size(), 1u);
+    EXPECT_EQ(myView.updates[0].SoundEvent, SoundBack);
+    EXPECT_TRUE(myDoc.IsCommandAllowed(RowBoardMove));
+    EXPECT_FALSE(Enabled(ID_REDO)); // a game redoes whole pairs only
+
+    // The computer's winning move goes back with the player's move before it.
+    NewGame();
+    SetUpPosition({{5, 5, KREST}, {6, 5, KREST}, {7, 5, KREST}, {8, 5, KREST}, {5, 12, NOL},
+                   {8, 12, NOL}, {11, 12, NOL}, {14, 12, NOL}});
+    Click(15, 15);
+    ASSERT_EQ(Data().GameMode, ComputerWon);
+    ASSERT_EQ(Data().ComputerWins, 1);
+    ASSERT_EQ(HistorySize(), 11);
+    Command(ID_EDIT_UNDO);
+    d = Data();
+    EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 9);
+    EXPECT_EQ(d.ComputerWins, 0);
+    EXPECT_EQ(d.GameMode, InProgress);
+    EXPECT_TRUE(myErrors.texts.empty());
+}
+
+TEST_F(DocumentTest, RedoMakesUndoneMovesAgainUntilANewMoveDiscardsThem)
+{
+    NewGame();
+    for (int i = 0; i < 3; ++i)
+        ClickHarmlessMove();
+    const DataDivuzDoc played = Data();
+    ASSERT_EQ(played.UndoRedoMoves.GetCurSize(), 7);
+
+    // A game steps back by pairs, and the chances bar with it.
+    for (int size : {5, 3}) {
+        Command(ID_EDIT_UNDO);
+        const DataDivuzDoc d = Data();
+        ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), size);
+        EXPECT_EQ(d.UndoRedoMoves.GetRedoLimit(), 7);
+        EXPECT_EQ(d.Price1, d.UndoRedoMoves[size - 1].Price1);
+        EXPECT_EQ(d.Price2, d.UndoRedoMoves[size - 1].Price2);
+    }
+    // Redo makes both moves of a pair and announces them once.
+    for (int size : {5, 7}) {
+        ASSERT_TRUE(Enabled(ID_REDO));
+        myView.updates.clear();
+        Command(ID_REDO);
+        EXPECT_EQ(HistorySize(), size);
+        ASSERT_EQ(myView.updates.size(), 1u);
+        EXPECT_EQ(myView.updates[0].SoundEvent, SoundMove);
+    }
+    EXPECT_FALSE(Enabled(ID_REDO));
+    EXPECT_EQ(Bytes(Data()), Bytes(played));
+
+    // A new move after an undo discards the undone moves.
+    Command(ID_EDIT_UNDO);
+    Click(18, 18);
+    EXPECT_EQ(HistorySize(), 7);
+    EXPECT_EQ(Data().UndoRedoMoves.GetRedoLimit(), 7);
+    EXPECT_FALSE(Enabled(ID_REDO));
+
+    // Setting up a position steps one move at a time.
+    myDoc.OnGameEditmode();
+    for (int size : {6, 5, 6, 7}) {
+        Command(size < HistorySize() ? ID_EDIT_UNDO : ID_REDO);
+        EXPECT_EQ(HistorySize(), size);
+    }
+    EXPECT_TRUE(myErrors.texts.empty());
+}
+
+TEST_F(DocumentTest, HintSearchesAtTheLevelsHintDepthAndTheNextClickOnlyEndsIt)
+{
+    for (auto [level, depth] : {std::pair{6, 1}, std::pair{9, 4}}) {
+        SCOPED_TRACE(testing::Message() << "Level " << level);
+        myApp.myOptions.Level = level;
+        NewGame();
+        Click(9, 9);
+        const DataDivuzDoc before = Data();
+        ASSERT_TRUE(Enabled(ID_HINT));
+        myDoc.OnCommand(ID_HINT);
+        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Finding hint..."));
+        WaitIdle();
+
+        const DataDivuzDoc d = Data();
+        EXPECT_EQ(myDoc.Request().Depth, depth);
+        EXPECT_EQ(myDoc.Request().SignToMove, NOL);
+        EXPECT_EQ(d.Mode, ModeHint);
+        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Radím vám tento tah."));
+        EXPECT_EQ(d.FoundMove.iZnak, NOL);
+        EXPECT_EQ(BoardOf(d).Cell(d.FoundMove.x, d.FoundMove.y).iZnak, FREE);
+        // Of the search only the advised move is shown.
+        EXPECT_EQ(d.Price1, before.Price1);
+        EXPECT_EQ(d.Price2, before.Price2);
+        EXPECT_EQ(d.WinPredict, before.WinPredict);
+        EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
+        for (int id : {ID_EDIT_UNDO, ID_REDO, ID_HINT, ID_GAME_EDITMODE})
+            EXPECT_FALSE(Enabled(id)) << "command " << id;
+        Pulses(10);
+        EXPECT_EQ(Data().ComputerTime, d.ComputerTime + 10);
+
+        Click(0, 0);
+        EXPECT_EQ(Data().Mode, ModeGame);
+        EXPECT_EQ(HistorySize(), 3);
+        Click(0, 0);
+        EXPECT_EQ(HistorySize(), 5);
+    }
+    EXPECT_TRUE(myErrors.texts.empty());
+}
+
+TEST_F(DocumentTest, DebugModeIsReachedOnlyFromEditModeAndItsKeysDoNothing)
+{
+    const int keys[] = {ID_DEBUG_LEFT, ID_DEBUG_RIGHT, ID_DEBUG_UP, ID_DEBUG_DOWN,
+                        ID_DEBUG_A,    ID_DEBUG_S,     ID_DEBUG_B};
+    NewGame();
+    myView.updates.clear();
+    EXPECT_FALSE(Enabled(ID_DEBUG_MODE));
+    Command(ID_DEBUG_MODE);
+    EXPECT_EQ(Data().Mode, ModeGame);
+
+    Command(ID_GAME_EDITMODE);
+    EXPECT_EQ(myDoc.CommandState(ID_GAME_EDITMODE), (CommandState{true, true}));
+    EXPECT_EQ(myDoc.CommandState(ID_DEBUG_MODE), (CommandState{true, false}));
+    for (int key : keys)
+        EXPECT_FALSE(Enabled(key));
+
+    Command(ID_DEBUG_MODE);
+    EXPECT_EQ(myDoc.CommandState(ID_DEBUG_MODE), (CommandState{true, true}));
+    EXPECT_EQ(myDoc.CommandState(ID_GAME_EDITMODE), (CommandState{false, false}));
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    const std::string debugging = Bytes(Data());
+    for (int key : keys) {
+        EXPECT_TRUE(Enabled(key));
+        Command(key);
+    }
+    EXPECT_EQ(Bytes(Data()), debugging);
+
+    Command(ID_DEBUG_MODE);
+    Command(ID_GAME_EDITMODE);
+    EXPECT_EQ(Data().Mode, ModeGame);
+    // Switching modes asks the engine for nothing and announces nothing.
+    EXPECT_TRUE(myView.updates.empty());
+    EXPECT_EQ(myDoc.CommandState(57600), CommandState{}); // new game is not the document's
+}
+
+TEST_F(DocumentTest, SavedGameOpensAsItWasAndItsUndoneMovesAndHintCarryOn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("game.orb");
+    QString error, caption;
+    NewGame();
+    for (int i = 0; i < 4; ++i)
+        ClickHarmlessMove();
+    const DataDivuzDoc played = Data();
+    Command(ID_EDIT_UNDO);
+    Command(ID_EDIT_UNDO);
+    Pulses(37);
+    const DataDivuzDoc saved = Data();
+    ASSERT_EQ(saved.UndoRedoMoves.GetCurSize(), 5);
+    ASSERT_TRUE(myDoc.SaveGame(path, &error)) << error.toStdString();
+
+    // Another game in between, opened by the computer, is replaced whole.
+    myApp.myOptions.WhoBeginsMode = 1;
+    NewGame();
+    ASSERT_TRUE(myDoc.OpenGame(path, &error, &caption)) << error.toStdString();
+    EXPECT_EQ(Bytes(Data()), Bytes(saved));
+    EXPECT_TRUE(InStep(Data(), myDoc.Request().DoneMoves));
+    Command(ID_REDO);
+    Command(ID_REDO);
+    // The history, counts included, is the one played before the undo.
+    EXPECT_EQ(Bytes(Data()).substr(12, 8 + 20 * 9), Bytes(played).substr(12, 8 + 20 * 9));
+    ClickHarmlessMove();
+    EXPECT_EQ(HistorySize(), 11);
+
+    // A game saved while a hint is shown opens showing it; the next click
+    // ends the hint and the one after it is a move.
+    Command(ID_HINT);
+    const DataDivuzDoc hinted = Data();
+    ASSERT_EQ(hinted.Mode, ModeHint);
+    ASSERT_TRUE(myDoc.SaveGame(path, &error)) << error.toStdString();
+    NewGame();
+    ASSERT_TRUE(myDoc.OpenGame(path, &error, &caption)) << error.toStdString();
+    EXPECT_EQ(Bytes(Data()), Bytes(hinted));
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Radím vám tento tah."));
+    Click(0, 18);
+    EXPECT_EQ(Data().Mode, ModeGame);
+    EXPECT_EQ(Data().FoundMove, hinted.FoundMove);
+    EXPECT_EQ(HistorySize(), 11);
+    Click(0, 18);
+    EXPECT_EQ(HistorySize(), 13);
+    EXPECT_TRUE(myErrors.texts.empty());
+
+    EXPECT_FALSE(myDoc.SaveGame(dir.filePath("missing/game.orb"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(DocumentTest, FileWithoutAGameIsRefusedAndTheGameInProgressGoesOn)
+{
+    QTemporaryDir dir;
+    NewGame();
+    ClickHarmlessMove();
+    ClickHarmlessMove();
+    const DataDivuzDoc playing = Data();
+    const std::string good = Bytes(playing);
+    DataDivuzDoc occupied = playing; // a second stone on the first one's cell
+    occupied.UndoRedoMoves[2].x = occupied.UndoRedoMoves[1].x;
+    occupied.UndoRedoMoves[2].y = occupied.UndoRedoMoves[1].y;
+    std::string version2 = good;
+    version2[0] = 2;
+
+    const QString unexpected = "Unexpected file format.";
+    const struct {
+        const char *name;
+        std::string bytes;
+        QString text, caption;
+    } files[] = {
+        {"empty", "", unexpected, "Divuz"},
+        {"truncated", good.substr(0, good.size() - 1), unexpected, "Divuz"},
+        {"cut in the history", good.substr(0, 50), unexpected, "Divuz"},
+        {"version 2", version2, "Invalid file format!", "Error"},
+        {"refused history", Bytes(occupied), unexpected, "Divuz"},
+    };
+    for (const auto &file : files) {
+        SCOPED_TRACE(file.name);
+        const QString path = dir.filePath(file.name);
+        WriteFile(path, file.bytes);
+        QString error, caption;
+        EXPECT_FALSE(myDoc.OpenGame(path, &error, &caption));
+        EXPECT_EQ(error, file.text);
+        EXPECT_EQ(caption, file.caption);
+        EXPECT_EQ(Bytes(Data()), good);
+        EXPECT_TRUE(InStep(Data(), myDoc.Request().DoneMoves));
+    }
+    QString error;
+    EXPECT_FALSE(myDoc.OpenGame(dir.filePath("none.orb"), &error));
+    EXPECT_TRUE(error.contains("none.orb"));
+
+    // The engine thread still answers.
+    ClickHarmlessMove();
+    EXPECT_EQ(HistorySize(), 7);
+    EXPECT_TRUE(myErrors.texts.empty());
 }
 
 } // namespace
