@@ -1,0 +1,94 @@
+#include "DigitDisplay.h"
+#include "Pictures.h"
+#include "UiTestSupport.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include <vector>
+
+namespace
+{
+
+TEST(DigitDisplayTest, ScoreBlanksLeadingZerosAndClockReadsHoursMinutesSeconds)
+{
+    DigitDisplay score;
+    ASSERT_TRUE(score.LoadStrip(PictureLargeDigits, 2));
+    EXPECT_EQ(std::pair(score.Width(), score.Height()), std::pair(17, 25));
+    const auto shows = [&score](int value) {
+        score.SetValue(value);
+        return score.NumberPictures(); // rightmost first
+    };
+    EXPECT_EQ(shows(7), (std::vector<int>{7, DigitBlank}));
+    EXPECT_EQ(shows(10), (std::vector<int>{0, 1}));
+    EXPECT_EQ(shows(0), (std::vector<int>{0, DigitBlank}));
+    EXPECT_EQ(shows(123), (std::vector<int>{3, 2}));
+    EXPECT_FALSE(DigitDisplay().LoadStrip(12345, 2));
+
+    ClockDisplay clock;
+    ASSERT_TRUE(clock.LoadClock(PictureSmallDigits));
+    clock.SetValue(65);
+    EXPECT_EQ(clock.ClockPictures(),
+              (std::array<int, 8>{5, 0, DigitColon, 1, 0, DigitColon, 0, 0}));
+    clock.SetValue(3600);
+    EXPECT_EQ(clock.ClockPictures(),
+              (std::array<int, 8>{0, 0, DigitColon, 0, 0, DigitColon, 1, 0}));
+}
+
+using PanelWindowsTest = UiTest;
+
+TEST_F(PanelWindowsTest, ChancesColumnsStepAThirtiethAndStopExactlyOnTheShares)
+{
+    // Steps until the column stands still; at most 30 from empty to full.
+    const auto glide = [](double &shown, double to) {
+        int steps = 0;
+        while (StepToward(shown, to) && steps <= 30)
+            ++steps;
+        return steps;
+    };
+    double shown = 0.0;
+    EXPECT_EQ(glide(shown, 1.0), 30);
+    EXPECT_EQ(shown, 1.0);
+    EXPECT_EQ(BarRect({67, 23, 83, 60}, shown).top, 23);
+    EXPECT_EQ(glide(shown, 0.2), 24);
+    EXPECT_EQ(shown, 0.2);
+    shown = 1.5; // overfull: brought down to full, which is no step
+    EXPECT_EQ(glide(shown, 1.0), 0);
+    EXPECT_EQ(shown, 1.0);
+
+    Start();
+    QTest::mouseClick(&view->pole, Qt::LeftButton, {}, {100, 100});
+    ASSERT_TRUE(view->Settle());
+    const DataDivuzDoc d = view->Data();
+    ASSERT_TRUE(d.PlayerSign == NOL && d.Price1 + d.Price2 == 150);
+    PriceWnd &price = view->price;
+    price.LeftShown = price.RightShown = 0.0;
+    int ticks = 0;
+    while (price.OnTimer() && ticks <= 30)
+        ++ticks;
+    EXPECT_LE(ticks, 30);
+    EXPECT_EQ(price.LeftShown, d.Price2 / 150.0);
+    EXPECT_EQ(price.RightShown, d.Price1 / 150.0);
+}
+
+TEST_F(PanelWindowsTest, ClockWindowShowsThePlayersTimeOnTheLeft)
+{
+    Start();
+    for (int i = 0; i < 650; ++i)
+        view->myDoc.OnTimePulse();
+    ASSERT_EQ(view->Data().PlayerTime, 650);
+
+    const TimeWndLayout &layout = app.myOptions.WndLayout.TimeWndLayout;
+    QImage expected = DivuzPictureImage(layout.BackBitmap).convertToFormat(QImage::Format_RGB32);
+    QPainter dc(&expected);
+    ClockDisplay player, computer;
+    player.LoadClock(layout.DigitBitmap);
+    computer.LoadClock(layout.DigitBitmap);
+    player.SetValue(65);
+    player.DrawClock(layout.RectB, dc);
+    computer.DrawClock(layout.RectA, dc);
+    dc.end();
+    EXPECT_EQ(view->time.grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
+}
+
+} // namespace

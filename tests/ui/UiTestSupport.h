@@ -1,0 +1,76 @@
+#pragma once
+
+// A view that treats its windows as the real one does: it owns the
+// document and the six windows and passes every update on to them. The
+// fixture registers an application with the standard layout; a test sets
+// the options it needs, then starts a game.
+
+#include "DivuzViewBase.h"
+#include "GameTestSupport.h"
+#include "LevelWnd.h"
+#include "PoleWnd.h"
+#include "PriceWnd.h"
+#include "ScoreWnd.h"
+#include "TextWnd.h"
+#include "TimeWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class TestView : public CDivuzViewBase, public IDivuzView
+{
+  public:
+    TestView() { myDoc.AddView(this); }
+    ~TestView() override { myDoc.RemoveView(this); }
+    CDivuzDoc *GetDocument() const override { return &myDoc; }
+    QObject *ReplyTarget() override { return this; }
+    void OnUpdate() override
+    {
+        pole.OnUpdate();
+        text.OnUpdate();
+        level.OnUpdate();
+        score.OnUpdate();
+        time.OnUpdate();
+        price.OnUpdate();
+        myDoc.ClearSoundEvent();
+    }
+
+    DataDivuzDoc Data() const
+    {
+        DataDivuzDoc data;
+        myDoc.GetData(data);
+        return data;
+    }
+    // Handles events until no request is out: the computer has answered.
+    bool Settle()
+    {
+        return PumpUntil([this] { return !Data().IsThinking; });
+    }
+
+    mutable CDivuzDoc myDoc;
+    PoleWnd pole;
+    TextWnd text;
+    LevelWnd level;
+    ScoreWnd score;
+    TimeWnd time;
+    PriceWnd price;
+};
+
+class UiTest : public testing::Test
+{
+  protected:
+    UiTest() { app.myOptions.WndLayout = StandardWndLayout(); }
+    void Start()
+    {
+        view = std::make_unique<TestView>();
+        TestView &v = *view;
+        ASSERT_TRUE(v.pole.MyCreate(&v) && v.text.MyCreate(&v) && v.level.MyCreate(&v) &&
+                    v.score.MyCreate(&v) && v.time.MyCreate(&v) && v.price.MyCreate(&v));
+        v.show();
+        ASSERT_TRUE(v.myDoc.OnNewDocument() && v.Settle());
+    }
+
+    FakeApplication app;
+    std::unique_ptr<TestView> view;
+};

@@ -1,0 +1,248 @@
+#include "PoleWnd.h"
+
+#include "DivuzApplication.h"
+#include "DivuzDoc.h"
+#include "DivuzViewBase.h"
+#include "Errors.h"
+#include "Pictures.h"
+
+#include <QCloseEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace
+{
+
+constexpr Place NothingPressed{0, 0, FREE};
+
+// Picks the strips of the two signs so that the side that made the first
+// move of the game always gets the first strip of the set (X, or black).
+// The table lists, for each set and each "player first" flag, the strip of
+// KREST when the player plays KREST; the other sign takes its partner.
+bool ChooseStrips(const PoleWndLayout &layout, int signSet, bool isPlayerFirst,
+                  std::int32_t playerSign, int &krestBitmap, int &nolBitmap)
+{
+    constexpr int T[4] = {1, 0, 3, 2};
+    if (signSet < 0 || signSet > MaxSignSet)
+        return false;
+    int i = T[(isPlayerFirst ? 1 : 0) + 2 * signSet];
+    int j = T[i];
+    if (playerSign == NOL)
+        std::swap(i, j);
+    krestBitmap = layout.SignBitmaps[i];
+    nolBitmap = layout.SignBitmaps[j];
+    return true;
+}
+
+} // namespace
+
+PoleWnd::PoleWnd()
+{
+    // Every paint covers the whole window, so nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves without a button clear a preview left behind, as after a
+    // release that happened while another window had the mouse.
+    setMouseTracking(true);
+}
+
+bool PoleWnd::MyCreate(CDivuzViewBase *view)
+{
+    if (view == nullptr)
+        return true;
+    myView = view;
+    const DivuzOptions options = RequireApplication("PoleWnd::MyCreate").GetOptions();
+    const LayoutRect &r = options.WndLayout.PoleWndLayout.Rect;
+    setParent(view);
+    setObjectName(QStringLiteral("Pole Window"));
+    setWindowTitle(QStringLiteral("Pole Window"));
+    setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    show();
+    update();
+    return true;
+}
+
+void PoleWnd::OnUpdate(int /*hint*/)
+{
+    switch (GameRecord().SoundEvent) {
+    case SoundNone:
+    case SoundNewGame:
+    case SoundMove:
+    case SoundBack:
+    case SoundBadMove:
+        // The board shows a move at once, before the engine's next answer
+        // can keep the event loop busy.
+        repaint();
+        return;
+    case SoundSecond:
+        return;
+    default:
+        throw xProgramme("PoleWnd::OnUpdate : Strange myData");
+    }
+}
+
+Place PoleWnd::PointToPlace(QPoint point, bool leftButton) const
+{
+    const DivuzOptions options = RequireApplication("PoleWnd::OnLButtonUp").GetOptions();
+    const PoleWndLayout &layout = options.WndLayout.PoleWndLayout;
+    const std::int32_t playerSign = GameRecord().PlayerSign;
+    const std::int32_t sign = leftButton ? playerSign : Opponent(playerSign);
+
+    const int pitch = layout.CellSize + layout.LineWidth;
+    if (pitch <= 0)
+        return NothingPressed;
+    // Integer division truncates toward zero, so the thin band before the
+    // first cell still belongs to it.
+    const int x = (point.x() - layout.LineWidth - layout.Margin) / pitch;
+    const int y = (point.y() - layout.LineWidth - layout.Margin) / pitch;
+    if (x < 0 || x >= BoardSize || y < 0 || y >= BoardSize)
+        return NothingPressed;
+    return {x, y, sign};
+}
+
+void PoleWnd::DrawMove(QPainter &dc, const PoleWndLayout &layout, const Place &place,
+                       const QImage &krest, const QImage &nol, int picture)
+{
+    if (place.iZnak != KREST && place.iZnak != NOL)
+        throw xProgramme("PoleWnd::DrawMove : Bad iZnak");
+    const QImage &strip = place.iZnak == KREST ? krest : nol;
+    const int cell = layout.CellSize;
+    const int pitch = layout.CellSize + layout.LineWidth;
+    const int origin = layout.Margin + layout.LineWidth;
+    const qreal dpr = strip.devicePixelRatio();
+    const QRectF target(origin + pitch * place.x, origin + pitch * place.y, cell, cell);
+    const QRectF source(picture * cell * dpr, 0, cell * dpr, cell * dpr);
+    dc.drawImage(target, strip, source);
+}
+
+void PoleWnd::paintEvent(QPaintEvent * /*event*/)
+{
+    // Step 1. The settings and the game, read afresh at every paint.
+    const DivuzOptions options = RequireApplication("PoleWnd::MyCreate").GetOptions();
+    const PoleWndLayout &layout = options.WndLayout.PoleWndLayout;
+    const DataDivuzDoc data = GameRecord();
+
+    // Step 2. A fresh copy of the board picture is the drawing surface, so
+    // each paint starts from a clean board.
+    const qreal dpr = devicePixelRatioF();
+    QPixmap surface = DivuzPicture(layout.BoardBitmaps[options.IsRenjuStyle ? 1 : 0], dpr);
+
+    // Step 3. The strips carry an alpha channel where the layout names the
+    // mask colour.
+    int krestBitmap = 0;
+    int nolBitmap = 0;
+    if (!ChooseStrips(layout, options.CurSignSet, data.IsPlayerFirst, data.PlayerSign, krestBitmap,
+                      nolBitmap))
+        return;
+    const QImage krest = DivuzPictureImage(krestBitmap, dpr);
+    const QImage nol = DivuzPictureImage(nolBitmap, dpr);
+    if (surface.isNull() || krest.isNull() || nol.isNull())
+        return;
+
+    // Step 4. Later pictures cover earlier ones; only the preview can share
+    // a cell with a stone, and it lies underneath.
+    {
+        QPainter dc(&surface);
+        // Step 4.1. The pressed preview, under any stone on its cell.
+        if (PressedPlace.iZnak != FREE)
+            DrawMove(dc, layout, PressedPlace, krest, nol, SignGrey);
+        // Step 4.2. Entry 0 is the bottom entry of every game, never a move.
+        const Stack<HistoryEntry> &history = data.UndoRedoMoves;
+        const int size = history.GetCurSize();
+        for (int i = 1; i < size - 1; ++i) {
+            const HistoryEntry &h = history[i];
+            DrawMove(dc, layout, {h.x, h.y, h.iZnak}, krest, nol, SignPlain);
+        }
+        // Step 4.3. The line's last entry is normally the winning move,
+        // which the next step draws as the last move.
+        if (data.Winner != FREE)
+            for (int i = 0; i < data.WinLine.GetCurSize() - 1; ++i)
+                DrawMove(dc, layout, data.WinLine[i], krest, nol, SignRed);
+        // Step 4.4. The last move.
+        if (size - 1 > 0) {
+            const HistoryEntry &last = history[size - 1];
+            DrawMove(dc, layout, {last.x, last.y, last.iZnak}, krest, nol, SignRed);
+        }
+        // Step 4.5. The hint, once the engine has found it.
+        if (data.Mode == ModeHint && !data.IsThinking)
+            DrawMove(dc, layout, data.FoundMove, krest, nol, SignYellow);
+    }
+
+    // Step 5. One copy to the window.
+    QPainter(this).drawPixmap(QPoint(0, 0), surface);
+}
+
+void PoleWnd::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        Press(event, event->button() == Qt::LeftButton);
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void PoleWnd::mouseMoveEvent(QMouseEvent *event)
+{
+    const Qt::MouseButtons held = event->buttons();
+    const Place before = PressedPlace;
+    // The preview follows the pointer while its button stays down; once it
+    // leaves the grid the place is FREE and stays so until the next press.
+    if (held.testFlag(Qt::LeftButton) && PressedPlace.iZnak != FREE)
+        PressedPlace = PlaceUnder(event, true);
+    else if (held.testFlag(Qt::RightButton) && PressedPlace.iZnak != FREE)
+        PressedPlace = PlaceUnder(event, false);
+    else
+        PressedPlace = NothingPressed;
+    if (PressedPlace != before)
+        update();
+}
+
+void PoleWnd::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        Release(event, event->button() == Qt::LeftButton);
+    else
+        QWidget::mouseReleaseEvent(event);
+}
+
+void PoleWnd::closeEvent(QCloseEvent *event)
+{
+    myView = nullptr;
+    PressedPlace = {-1, -1, FREE};
+    QWidget::closeEvent(event);
+}
+
+DataDivuzDoc PoleWnd::GameRecord() const
+{
+    DataDivuzDoc data;
+    if (myView != nullptr && myView->GetDocument() != nullptr)
+        myView->GetDocument()->GetData(data);
+    return data;
+}
+
+Place PoleWnd::PlaceUnder(const QMouseEvent *event, bool leftButton) const
+{
+    // The mouse stays with this window from a press to its release, so
+    // points outside it arrive too; none of them lies on the grid.
+    const QPoint point = event->position().toPoint();
+    if (!rect().contains(point))
+        return NothingPressed;
+    return PointToPlace(point, leftButton);
+}
+
+void PoleWnd::Press(const QMouseEvent *event, bool leftButton)
+{
+    PressedPlace = PlaceUnder(event, leftButton);
+    update();
+}
+
+void PoleWnd::Release(const QMouseEvent *event, bool leftButton)
+{
+    const Place p = PlaceUnder(event, leftButton);
+    const bool plays = p.iZnak != FREE && p == PressedPlace;
+    // The press ends here, even when the document refuses the move.
+    PressedPlace = NothingPressed;
+    update();
+    if (plays && myView != nullptr && myView->GetDocument() != nullptr)
+        myView->GetDocument()->OnMakeMove(p);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+// The board window: the 19 x 19 board with every move of the game, the last
+// move, the winning line and a hint marked in colour, and the mouse turned
+// into moves for the document. It keeps no game state of its own; each
+// paint reads the game record and the options afresh.
+
+#include "Records.h"
+#include "WndLayout.h"
+
+#include <QWidget>
+
+class CDivuzViewBase;
+class QImage;
+class QPainter;
+
+class PoleWnd : public QWidget
+{
+  public:
+    // Made without a parent; MyCreate places it in the view. Held by value
+    // in the view, it is destroyed before the view's own widget part.
+    PoleWnd();
+
+    // Null view: true, nothing is made. Otherwise the window becomes a
+    // visible child of view at the layout's Rect. Throws xProgramme
+    // "PoleWnd::MyCreate : No Application?" without an application object.
+    bool MyCreate(CDivuzViewBase *view);
+
+    // Called by the view on every document update. Game events repaint at
+    // once, the clock's once-a-second event does not; throws xProgramme
+    // "PoleWnd::OnUpdate : Strange myData" for an unknown SoundEvent.
+    void OnUpdate(int hint = 0);
+
+    // The cell under a point of the window, with the sign the button plays:
+    // the player's for the left button, the opponent's for the right one.
+    // (0, 0, FREE) outside the grid.
+    Place PointToPlace(QPoint point, bool leftButton) const;
+
+    // Draws picture of the place's strip at its cell, transparently; krest
+    // and nol are the strips of the two signs. Throws xProgramme
+    // "PoleWnd::DrawMove : Bad iZnak" for a place of neither sign.
+    static void DrawMove(QPainter &dc, const PoleWndLayout &layout, const Place &place,
+                         const QImage &krest, const QImage &nol, int picture);
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+  private:
+    DataDivuzDoc GameRecord() const;
+    Place PlaceUnder(const QMouseEvent *event, bool leftButton) const;
+    void Press(const QMouseEvent *event, bool leftButton);
+    void Release(const QMouseEvent *event, bool leftButton);
+
+    CDivuzViewBase *myView = nullptr;
+    // The cell shown as pressed and the sign a release there plays; FREE
+    // while nothing is pressed.
+    Place PressedPlace{-1, -1, FREE};
+};

@@ -1,0 +1,47 @@
+#include "LevelWnd.h"
+
+#include "DivuzApplication.h"
+#include "DrawTransparent.h"
+#include "PanelSupport.h"
+#include "Pictures.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+LevelWnd::LevelWnd()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool LevelWnd::MyCreate(CDivuzViewBase *view)
+{
+    if (view == nullptr)
+        return true;
+    myView = view;
+    const DivuzOptions options = RequireApplication("LevelWnd::MyCreate").GetOptions();
+    return CreatePanelWindow(*this, view, options.WndLayout.LevelWndLayout.Rect, "LevelWnd Window");
+}
+
+void LevelWnd::paintEvent(QPaintEvent * /*event*/)
+{
+    // Step 1. The level as the options say now.
+    const DivuzOptions options = PaintOptions();
+    const LevelWndLayout &layout = options.WndLayout.LevelWndLayout;
+    const qreal dpr = devicePixelRatioF();
+
+    // Step 2. The background with "Level :".
+    QPainter dc(this);
+    dc.drawPixmap(QPoint(0, 0), PanelSurface(layout.BackBitmap, layout.Rect, dpr));
+
+    // Step 3. A level outside the table leaves the window without caption.
+    if (options.Level < 0 || options.Level >= LevelCount)
+        return;
+    DrawTransparent(dc, DivuzPictureImage(layout.LevelBitmaps[options.Level], dpr), layout.BitmapX,
+                    layout.BitmapY, Qt::white);
+}
+
+void LevelWnd::closeEvent(QCloseEvent *event)
+{
+    myView = nullptr;
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,47 @@
+#include "PanelSupport.h"
+
+#include "DivuzApplication.h"
+#include "DivuzDoc.h"
+#include "DivuzViewBase.h"
+#include "Pictures.h"
+
+#include <QWidget>
+
+bool CreatePanelWindow(QWidget &window, CDivuzViewBase *view, const LayoutRect &rect,
+                       const char *name)
+{
+    window.setParent(view);
+    window.setObjectName(QString::fromLatin1(name));
+    window.setWindowTitle(QString::fromLatin1(name));
+    window.setGeometry(ToQRect(rect));
+    window.show();
+    window.update();
+    return true;
+}
+
+DataDivuzDoc GameRecordOf(const CDivuzViewBase *view)
+{
+    DataDivuzDoc data;
+    if (view != nullptr && view->GetDocument() != nullptr)
+        view->GetDocument()->GetData(data);
+    return data;
+}
+
+DivuzOptions PaintOptions()
+{
+    // Every paint of the presentation names the same place when the
+    // application object is missing.
+    return RequireApplication("PoleWnd::MyCreate").GetOptions();
+}
+
+QPixmap PanelSurface(int backBitmap, const LayoutRect &rect, qreal devicePixelRatio)
+{
+    QPixmap surface = DivuzPicture(backBitmap, devicePixelRatio);
+    if (!surface.isNull())
+        return surface;
+    const QSize size = ToQRect(rect).size();
+    surface = QPixmap(size * devicePixelRatio);
+    surface.setDevicePixelRatio(devicePixelRatio);
+    surface.fill(QColor(192, 192, 192));
+    return surface;
+}

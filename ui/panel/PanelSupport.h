@@ -1,0 +1,43 @@
+#pragma once
+
+// What the five panel windows share: how they are made as children of the
+// view, where they read the game from, and the surface each paint starts on.
+
+#include "DivuzOptions.h"
+#include "Records.h"
+
+#include <QColor>
+#include <QPixmap>
+#include <QRect>
+
+#include <cstdint>
+
+class CDivuzViewBase;
+class QWidget;
+
+// Makes window a visible child of view at rect, named name, with a full
+// repaint pending.
+bool CreatePanelWindow(QWidget &window, CDivuzViewBase *view, const LayoutRect &rect,
+                       const char *name);
+
+// A copy of the view's game record; a fresh record when there is no view or
+// no document, so a window that lost its view still paints.
+DataDivuzDoc GameRecordOf(const CDivuzViewBase *view);
+
+// The options record, as every panel paint reads it.
+DivuzOptions PaintOptions();
+
+// The background picture at the density, or a grey surface the size of
+// rect when the picture is missing, so the numbers still show.
+QPixmap PanelSurface(int backBitmap, const LayoutRect &rect, qreal devicePixelRatio);
+
+inline QRect ToQRect(const LayoutRect &r)
+{
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// A layout colour 0x00BBGGRR.
+inline QColor LayoutColor(std::int32_t bgr)
+{
+    return {bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF};
+}
