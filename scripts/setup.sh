@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -27,9 +27,7 @@ case "$mode" in
     ctest --test-dir build --output-on-failure -j 2
     ;;
   run)
-    # Until the window lands, the game is the command-line engine: a quick
-    # match between two strength settings.
-    ./build/tools/divuz-engine selfplay --first 10 --second 8 --games 2
+    exec ./build/app/divuz
     ;;
   *)
     echo "usage: $0 [run|test]" >&2

@@ -137,10 +137,10 @@ void Draw(QPainter &p, int id)
     // The score counts in red like a scoreboard, the clocks in green, so the
     // two rows of digits are told apart at a glance.
     case PictureLargeDigits:
-        DrawDigitStrip(p, 17, 25, {255, 44, 32}, {40, 8, 6});
+        DrawDigitStrip(p, 17, 25, {255, 44, 32}, {24, 5, 4});
         return;
     case PictureSmallDigits:
-        DrawDigitStrip(p, 12, 21, {64, 255, 96}, {8, 34, 12});
+        DrawDigitStrip(p, 12, 21, {64, 255, 96}, {5, 20, 7});
         return;
     default:
         DrawLevelCaption(p, LevelCaptionText(id));

@@ -1,0 +1,48 @@
+#pragma once
+
+// The application object: owns the options record and the best-games
+// table, loads both at start and saves both at exit, ties the document, the
+// main frame and the view together, starts the first game and handles the
+// application-wide commands (who begins, new game, new tournament, the
+// information panel).
+
+#include "BestGames.h"
+#include "DivuzApplication.h"
+#include "DivuzOptions.h"
+
+#include <memory>
+
+class CDivuzDoc;
+class CMainFrame;
+struct CommandState;
+
+class CDivuzApp : public IDivuzApplication {
+public:
+    CDivuzApp();
+    ~CDivuzApp() override;
+
+    // Start-up: settings, best games, document and window, the first game.
+    bool InitInstance();
+    // Shut-down: the game stops, settings and best games are written.
+    int ExitInstance();
+
+    DivuzOptions GetOptions() const override { return myOptions; }
+    void SetOptions(const DivuzOptions &options) override { myOptions = options; }
+    void PostMainWindowCommand(int id) override;
+    void SendMainWindowMessage(int message) override;
+
+    BestGames &GetBestGames() { return myBestGames; }
+    CMainFrame *MainFrame() const { return myFrame.get(); }
+    CDivuzDoc *Document() const { return myDocument.get(); }
+
+    bool OnCommand(int id);
+    bool GetCommandState(int id, CommandState &state) const;
+
+private:
+    void StartNewGame(bool tournament);
+
+    DivuzOptions myOptions;
+    BestGames myBestGames;
+    std::unique_ptr<CDivuzDoc> myDocument;
+    std::unique_ptr<CMainFrame> myFrame;
+};

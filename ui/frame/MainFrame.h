@@ -1,0 +1,90 @@
+#pragma once
+
+// The main window: a fixed-size frame with the menu, the toolbar, the status
+// bar with the game status pane, and the view of the game as its central
+// widget. Commands carry their numeric ids; the frame routes each one to the
+// document, to the application or to its own file handling, and refreshes
+// the enabled and checked state of every command after each document update
+// and on a short idle timer.
+
+#include "FrameCommands.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+
+class CDivuzDoc;
+class CDivuzView;
+class QAction;
+class QLabel;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CDivuzDoc *document, QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    CDivuzView *View() const { return myView; }
+    QAction *Action(int id) const;
+    QLabel *StatusPane() const { return myStatusPane; }
+    QToolBar *ToolBar() const { return myToolBar; }
+
+    // Sizes the frame so that the view's client area is exactly the layout:
+    // 626 x 387 with the information panel, 387 x 387 without it.
+    void FitToLayout();
+    // Routes a command id; returns false when nobody handles it.
+    bool OnCommand(int id);
+    // Enables, checks and labels everything for the present state.
+    void UpdateCommandUI();
+
+    // The application's commands (who begins, new game, tournament, the
+    // panel, options, About); it answers whether it handled the id and what
+    // state its items have.
+    using AppCommandHandler = std::function<bool(int id)>;
+    using AppCommandState = std::function<bool(int id, CommandState &state)>;
+    void SetApplicationCommands(AppCommandHandler handler, AppCommandState state);
+
+    // Asks for a file name to open (save false) or save (save true); empty
+    // when the user cancels. Tests replace the file dialog through this.
+    using FileNamePrompt = std::function<QString(bool save)>;
+    void SetFileNamePrompt(FileNamePrompt prompt) { myPrompt = std::move(prompt); }
+
+    // The saved game this window shows, "Untitled" when it has none.
+    const QString &PathName() const { return myPathName; }
+
+    // Places the window in the middle of the screen, a little above centre.
+    void PlaceOnScreen();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    QAction *MakeAction(int id, const QString &label = QString());
+    CommandState StateOf(int id) const;
+
+    void OnFileNew();
+    void OnOpenGame();
+    void OpenFile();
+    void SaveFile(bool askForName);
+    void ShowFileProblem(const QString &caption, const QString &text);
+
+    CDivuzDoc *myDocument;
+    CDivuzView *myView = nullptr;
+    QToolBar *myToolBar = nullptr;
+    QLabel *myStatusPane = nullptr;
+    std::map<int, QAction *> myActions;
+    QTimer myIdleTimer;
+    AppCommandHandler myAppHandler;
+    AppCommandState myAppState;
+    FileNamePrompt myPrompt;
+    QString myPathName = "Untitled";
+};

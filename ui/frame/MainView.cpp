@@ -1,0 +1,63 @@
+#include "MainView.h"
+
+#include "DivuzDoc.h"
+#include "DivuzApplication.h"
+
+#include <QPainter>
+#include <QTimerEvent>
+
+namespace {
+constexpr int PulseMs = 100;
+}
+
+CDivuzView::CDivuzView(CDivuzDoc *document, QWidget *parent)
+    : CDivuzViewBase(parent), myDocument(document)
+{
+    setObjectName("CDivuzView");
+    // Every child paints its whole rectangle, so nothing needs erasing.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    myPulse.start(PulseMs, this);
+    const bool created = myPoleWnd.MyCreate(this) && myTextWnd.MyCreate(this) &&
+                         myLevelWnd.MyCreate(this) && myScoreWnd.MyCreate(this) &&
+                         myTimeWnd.MyCreate(this) && myPriceWnd.MyCreate(this);
+    if (!created)
+        throw xProgramme("CDivuzView::OnCreate : a child window could not be created");
+    if (myDocument)
+        myDocument->AddView(this);
+}
+
+CDivuzView::~CDivuzView()
+{
+    if (myDocument)
+        myDocument->RemoveView(this);
+}
+
+void CDivuzView::OnUpdate()
+{
+    myPoleWnd.OnUpdate();
+    myTextWnd.OnUpdate();
+    myLevelWnd.OnUpdate();
+    myScoreWnd.OnUpdate();
+    myTimeWnd.OnUpdate();
+    myPriceWnd.OnUpdate();
+    if (myDocument)
+        myDocument->ClearSoundEvent();
+    if (myListener)
+        myListener();
+}
+
+void CDivuzView::paintEvent(QPaintEvent *)
+{
+    // The only area of the view no child covers.
+    const DivuzOptions options = RequireApplication("PoleWnd::MyCreate").GetOptions();
+    const LayoutRect &r = options.WndLayout.SpareLayout.Rect;
+    QPainter painter(this);
+    painter.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), QColor(192, 192, 192));
+}
+
+void CDivuzView::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == myPulse.timerId() && myDocument)
+        myDocument->OnTimePulse();
+    CDivuzViewBase::timerEvent(event);
+}

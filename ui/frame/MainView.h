@@ -1,0 +1,57 @@
+#pragma once
+
+// The view of the game document: a fixed-size widget holding the board
+// window and the five panel windows at their layout rectangles. It draws
+// nothing of the game itself; it passes every document update on to its
+// windows and drives the clocks with a 100 ms timer.
+
+#include "DivuzViewBase.h"
+#include "DivuzView.h" // IDivuzView
+
+#include "LevelWnd.h"
+#include "PoleWnd.h"
+#include "PriceWnd.h"
+#include "ScoreWnd.h"
+#include "TextWnd.h"
+#include "TimeWnd.h"
+
+#include <QBasicTimer>
+
+#include <functional>
+
+class CDivuzView : public CDivuzViewBase, public IDivuzView {
+public:
+    explicit CDivuzView(CDivuzDoc *document, QWidget *parent = nullptr);
+    ~CDivuzView() override;
+
+    CDivuzDoc *GetDocument() const override { return myDocument; }
+
+    // IDivuzView: the document changed.
+    void OnUpdate() override;
+    QObject *ReplyTarget() override { return this; }
+
+    // Called after every update, once the windows have their new state; the
+    // frame refreshes its commands and status text here.
+    void SetUpdateListener(std::function<void()> listener) { myListener = std::move(listener); }
+
+    PoleWnd &Board() { return myPoleWnd; }
+    PriceWnd &Chances() { return myPriceWnd; }
+    TimeWnd &Clocks() { return myTimeWnd; }
+    ScoreWnd &Score() { return myScoreWnd; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    CDivuzDoc *myDocument;
+    // Held by value, created with the view and destroyed with it.
+    PriceWnd myPriceWnd;
+    TimeWnd myTimeWnd;
+    ScoreWnd myScoreWnd;
+    TextWnd myTextWnd;
+    LevelWnd myLevelWnd;
+    PoleWnd myPoleWnd;
+    QBasicTimer myPulse; // timer 1: the clocks
+    std::function<void()> myListener;
+};
