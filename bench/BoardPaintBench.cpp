@@ -7,6 +7,7 @@
 // Usage: board_paint_bench [repaints]   (default 500; QT_SCALE_FACTOR=2 for
 // a high-density screen)
 
+#include "BenchApplication.h"
 #include "DivuzApplication.h"
 #include "DivuzDoc.h"
 #include "DivuzViewBase.h"
@@ -26,23 +27,6 @@ namespace
 {
 
 constexpr int Stones = 200;
-
-class BenchApplication : public IDivuzApplication
-{
-  public:
-    BenchApplication()
-    {
-        myOptions.WndLayout = StandardWndLayout();
-        myOptions.WhoBeginsMode = 0;
-        myOptions.MusicMode = 0;
-        RegisterApplication(this);
-    }
-    ~BenchApplication() override { UnregisterApplication(this); }
-    DivuzOptions GetOptions() const override { return myOptions; }
-    void SetOptions(const DivuzOptions &options) override { myOptions = options; }
-
-    DivuzOptions myOptions;
-};
 
 class BenchView : public CDivuzViewBase, public IDivuzView
 {
