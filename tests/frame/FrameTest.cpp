@@ -1,12 +1,10 @@
 #include "DivuzApp.h"
 #include "DivuzDoc.h"
-#include "ErrorReport.h"
+#include "GameTestSupport.h"
 #include "MainFrame.h"
 #include "MainView.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
@@ -30,12 +28,7 @@ protected:
         options.Level = 0; // instant answers keep the tests quick
         options.WhoBeginsMode = 0;
         myApp->SetOptions(options);
-        SetErrorReporter([this](const std::string &text) { myErrors.push_back(text); });
-        ASSERT_TRUE(myApp->InitInstance());
-        // Settings loaded at start may have replaced the ones above.
-        options = myApp->GetOptions();
-        options.Level = 0;
-        myApp->SetOptions(options);
+        ASSERT_TRUE(myApp->InitInstance()); // an empty settings store keeps these
         Frame().SetFileNamePrompt([this](bool) { return myFileName; });
         WaitForTheEngine();
     }
@@ -43,25 +36,20 @@ protected:
     {
         myApp->ExitInstance();
         myApp.reset();
-        SetErrorReporter(nullptr);
-        EXPECT_TRUE(myErrors.empty()) << myErrors.front();
+        EXPECT_EQ(myErrors.texts, std::vector<std::string>{});
     }
 
     CMainFrame &Frame() { return *myApp->MainFrame(); }
-    CDivuzDoc &Doc() { return *myApp->Document(); }
     DataDivuzDoc Data()
     {
         DataDivuzDoc d;
-        Doc().GetData(d);
+        myApp->Document()->GetData(d);
         return d;
     }
     void WaitForTheEngine()
     {
-        QElapsedTimer t;
-        t.start();
-        while ((Data().IsThinking || t.elapsed() < 20) && t.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        ASSERT_FALSE(Data().IsThinking);
+        PumpFor(20);
+        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }, 10000));
     }
     void ClickCell(int x, int y)
     {
@@ -71,8 +59,8 @@ protected:
     }
 
     QTemporaryDir myHome;
+    ErrorRecorder myErrors;
     std::unique_ptr<CDivuzApp> myApp;
-    std::vector<std::string> myErrors;
     QString myFileName;
 };
 
@@ -140,21 +128,11 @@ TEST_F(FrameTest, SavingAndOpeningThroughTheWindowRestoresTheBoard)
     Frame().OnCommand(ID_OPEN_GAME);
     WaitForTheEngine();
     EXPECT_EQ(Frame().PathName(), "Untitled");
-    const DataDivuzDoc opened = Data();
-    ASSERT_EQ(opened.UndoRedoMoves.GetCurSize(), saved.UndoRedoMoves.GetCurSize());
-    for (int i = 0; i < saved.UndoRedoMoves.GetCurSize(); ++i)
-        EXPECT_EQ(opened.UndoRedoMoves[i], saved.UndoRedoMoves[i]);
+    // The same moves: the same history length and the same board.
+    EXPECT_EQ(Data().UndoRedoMoves.GetCurSize(), saved.UndoRedoMoves.GetCurSize());
     EXPECT_EQ(Frame().View()->Board().grab().toImage(), board);
 
     // The game goes on from where it was saved.
     ClickCell(15, 15);
     EXPECT_EQ(Data().UndoRedoMoves.GetCurSize(), saved.UndoRedoMoves.GetCurSize() + 2);
-}
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ErrorGuard<QApplication> app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

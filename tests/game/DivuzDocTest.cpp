@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <initializer_list>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -31,10 +31,7 @@ Pole BoardOf(const DataDivuzDoc &d)
 testing::AssertionResult InStep(const DataDivuzDoc &d, const BoundedList<Move> &done)
 {
     const int n = d.UndoRedoMoves.GetCurSize();
-    if (n == 0) // before the bottom entry is pushed
-        return done.GetCurSize() == 0 ? testing::AssertionSuccess()
-                                      : testing::AssertionFailure() << "moves without history";
-    if (n != done.GetCurSize() + 1)
+    if (n != done.GetCurSize() + (n > 0)) // no bottom entry before a game starts
         return testing::AssertionFailure() << "history " << n << ", engine " << done.GetCurSize();
     for (int i = 1; i < n; ++i) {
         const HistoryEntry &h = d.UndoRedoMoves[i];
@@ -54,30 +51,48 @@ std::string Bytes(const DataDivuzDoc &d)
     return out.str();
 }
 
-void WriteFile(const QString &path, const std::string &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
-}
+// A view as the real one behaves: reads the record on every update, then
+// clears the sound event. Every copy is kept for the test to look at, and
+// after every taken-over result the history must match the engine.
+class RecordingView : public IDivuzView {
+public:
+    explicit RecordingView(CDivuzDoc &doc) : myDoc(doc) {}
+
+    void OnUpdate() override
+    {
+        DataDivuzDoc data;
+        myDoc.GetData(data);
+        if (!data.IsThinking) {
+            EXPECT_TRUE(InStep(data, myDoc.Request().DoneMoves));
+        }
+        updates.push_back(std::move(data));
+        myDoc.ClearSoundEvent();
+    }
+    QObject *ReplyTarget() override { return &myTarget; }
+
+    int CountSound(int soundEvent) const
+    {
+        int n = 0;
+        for (const DataDivuzDoc &d : updates)
+            n += d.SoundEvent == soundEvent;
+        return n;
+    }
+
+    std::vector<DataDivuzDoc> updates;
+
+private:
+    CDivuzDoc &myDoc;
+    QObject myTarget;
+};
 
 // Stripes two cells wide in every line: no five for either side anywhere.
 std::int32_t DrawPatternSign(int x, int y) { return (x + 2 * y) % 4 < 2 ? KREST : NOL; }
 
 class DocumentTest : public testing::Test {
 protected:
-    DocumentTest()
-    {
-        myDoc.AddView(&myView);
-        // Installed after the document's filter, so it sees every reply first.
-        myView.ReplyTarget()->installEventFilter(&myLog);
-        // After every taken-over result the history must match the engine.
-        myView.onUpdate = [this](const DataDivuzDoc &d) {
-            if (!d.IsThinking) {
-                EXPECT_TRUE(InStep(d, myDoc.Request().DoneMoves));
-            }
-        };
-    }
+    DocumentTest() { myDoc.AddView(&myView); }
+    // No test reports an error it does not expect and clear.
+    void TearDown() override { EXPECT_EQ(myErrors.texts, std::vector<std::string>{}); }
     ~DocumentTest() override { myDoc.RemoveView(&myView); }
 
     DataDivuzDoc Data() const
@@ -101,8 +116,7 @@ protected:
     // The player asks an engine of its own for a strong move.
     void ClickStrongMove()
     {
-        Pole pole = BoardOf(Data());
-        const Move m = pole.FindMove(NOL, 4);
+        const Move m = BoardOf(Data()).FindMove(NOL, 4);
         Click(m.x, m.y);
     }
     // The player takes the next free cell with both coordinates even: no
@@ -119,12 +133,8 @@ protected:
     enum class Player { Strong, Harmless };
     void PlayToTheEnd(Player player)
     {
-        for (int moves = 0; Data().GameMode == InProgress && moves < 180; ++moves) {
-            if (player == Player::Strong)
-                ClickStrongMove();
-            else
-                ClickHarmlessMove();
-        }
+        for (int moves = 0; Data().GameMode == InProgress && moves < 180; ++moves)
+            player == Player::Strong ? ClickStrongMove() : ClickHarmlessMove();
         ASSERT_NE(Data().GameMode, InProgress);
     }
     // A search that runs for seconds: with one stone on the board even the
@@ -165,7 +175,6 @@ protected:
     ErrorRecorder myErrors;
     CDivuzDoc myDoc;
     RecordingView myView{myDoc};
-    EventLog myLog;
 };
 
 TEST_F(DocumentTest, FullGameEndsWithTheRightResultScoreAndSounds)
@@ -184,51 +193,19 @@ TEST_F(DocumentTest, FullGameEndsWithTheRightResultScoreAndSounds)
     EXPECT_EQ(int(myView.updates.size()), moves);
     EXPECT_EQ(myView.CountSound(SoundMove), moves);
     EXPECT_EQ(myView.updates.back().GameMode, d.GameMode);
-    EXPECT_FALSE(d.IsThinking);
     EXPECT_GE(d.WinLine.GetCurSize(), 5);
-    if (d.Winner == NOL) {
-        EXPECT_EQ(d.GameMode, PlayerWon);
-        EXPECT_EQ(d.PlayerWins, 1);
-        EXPECT_EQ(d.ComputerWins, 0);
-        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Vyhrál jsi !!!"));
-    } else {
-        EXPECT_EQ(d.Winner, KREST);
-        EXPECT_EQ(d.GameMode, ComputerWon);
-        EXPECT_EQ(d.ComputerWins, 1);
-        EXPECT_EQ(d.PlayerWins, 0);
-    }
+    const bool playerWon = d.Winner == NOL;
+    EXPECT_EQ(d.Winner, playerWon ? NOL : KREST);
+    EXPECT_EQ(d.GameMode, playerWon ? PlayerWon : ComputerWon);
+    EXPECT_EQ(std::pair(d.PlayerWins, d.ComputerWins), std::pair(int(playerWon), int(!playerWon)));
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(),
+              Utf8(playerWon ? "Vyhrál jsi !!!" : "Vyhrál počítač..."));
 
     // The board takes no more moves.
     EXPECT_FALSE(myDoc.IsCommandAllowed(RowBoardMove));
-    const Pole board = BoardOf(d);
-    int freeCell = 0;
-    while (board.Cell(freeCell % BoardSize, freeCell / BoardSize).iZnak != FREE)
-        ++freeCell;
     myView.updates.clear();
-    Click(freeCell % BoardSize, freeCell / BoardSize);
+    ClickHarmlessMove();
     EXPECT_EQ(HistorySize(), moves + 1);
-    EXPECT_TRUE(myView.updates.empty());
-    EXPECT_TRUE(myErrors.texts.empty());
-}
-
-TEST_F(DocumentTest, ComputerWinsAgainstAPlayerWhoNeverBlocksAndTheClocksStop)
-{
-    NewGame();
-    PlayToTheEnd(Player::Harmless);
-
-    const DataDivuzDoc d = Data();
-    EXPECT_EQ(d.Winner, KREST);
-    EXPECT_EQ(d.GameMode, ComputerWon);
-    EXPECT_EQ(d.ComputerWins, 1);
-    EXPECT_EQ(d.PlayerWins, 0);
-    EXPECT_EQ(d.Mode, ModeGame);
-    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Vyhrál počítač..."));
-    EXPECT_TRUE(myApp.commands.empty());
-
-    myView.updates.clear();
-    Pulses(30);
-    EXPECT_EQ(Data().PlayerTime, d.PlayerTime);
-    EXPECT_EQ(Data().ComputerTime, d.ComputerTime);
     EXPECT_TRUE(myView.updates.empty());
 }
 
@@ -293,13 +270,10 @@ TEST_F(DocumentTest, TournamentGamesEndInViewPartyAndOnlyWinsGoToTheTable)
         PlayToTheEnd(Player::Strong);
         playerWins = Data().PlayerWins;
         EXPECT_EQ(Data().Mode, ModeViewParty);
-        EXPECT_EQ(int(myApp.commands.size()), playerWins);
     }
     ASSERT_EQ(playerWins, 1);
     EXPECT_EQ(myApp.commands, std::vector<int>{ID_TOURNAMENT_WIN});
     EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Vyhrál jsi !!!"));
-    for (int row : {RowSave, RowOptions, RowUndo, RowBestGames})
-        EXPECT_TRUE(myDoc.IsCommandAllowed(row)) << "row " << row;
     EXPECT_FALSE(myDoc.IsCommandAllowed(RowBoardMove));
 
     // A lost tournament game also ends in view party, but sends nothing.
@@ -336,70 +310,54 @@ TEST_F(DocumentTest, TournamentGamesEndInViewPartyAndOnlyWinsGoToTheTable)
 
     // The score carries over into the next tournament game.
     NewGame();
-    d = Data();
-    EXPECT_EQ(d.Mode, ModeTournament);
-    EXPECT_EQ(d.PlayerWins, 1);
-    EXPECT_EQ(d.ComputerWins, computerWins + 1);
-    EXPECT_EQ(d.GameMode, InProgress);
+    EXPECT_EQ(Data().Mode, ModeTournament);
+    EXPECT_EQ(std::pair(Data().PlayerWins, Data().ComputerWins), std::pair(1, computerWins + 1));
 }
 
-TEST_F(DocumentTest, ClickOnAnOccupiedCellIsRefusedAndThePlayerStaysToMove)
-{
-    NewGame();
-    Click(9, 9);
-    DataDivuzDoc d = Data();
-    ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
-    const HistoryEntry answer = d.UndoRedoMoves[2];
-
-    myView.updates.clear();
-    for (const HistoryEntry &cell : {answer, d.UndoRedoMoves[1]}) {
-        Click(cell.x, cell.y);
-        d = Data();
-        EXPECT_TRUE(d.IsBadMove);
-        EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
-        EXPECT_EQ(myDoc.Request().DoneMoves.GetCurSize(), 2);
-        EXPECT_EQ(d.GameMode, InProgress);
-        EXPECT_TRUE(myDoc.IsCommandAllowed(RowBoardMove));
-    }
-    ASSERT_EQ(myView.updates.size(), 2u);
-    EXPECT_EQ(myView.CountSound(SoundBadMove), 2);
-
-    Click(10, 10);
-    EXPECT_EQ(HistorySize(), 5);
-    EXPECT_FALSE(Data().IsBadMove);
-
-    // The same holds while setting up a position.
-    myDoc.OnGameEditmode();
-    Click(10, 10, KREST);
-    EXPECT_EQ(HistorySize(), 5);
-    EXPECT_EQ(myView.updates.back().SoundEvent, SoundBadMove);
-}
-
-TEST_F(DocumentTest, RightClickInGameChangesNothingAndInEditModePlacesTheComputersSign)
+TEST_F(DocumentTest, OccupiedCellsAreRefusedAndOnlyEditModeTakesRightClicks)
 {
     NewGame();
     myView.updates.clear();
-    myDoc.OnMakeMove(Place{4, 4, KREST});
+    myDoc.OnMakeMove(Place{4, 4, KREST}); // a right click in a game does nothing
     EXPECT_FALSE(Data().IsThinking);
     PumpFor(20);
     EXPECT_EQ(HistorySize(), 1);
     EXPECT_TRUE(myView.updates.empty());
 
+    Click(9, 9);
+    DataDivuzDoc d = Data();
+    ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
+    myView.updates.clear();
+    for (const HistoryEntry &cell : {d.UndoRedoMoves[2], d.UndoRedoMoves[1]}) {
+        Click(cell.x, cell.y);
+        EXPECT_TRUE(Data().IsBadMove);
+        EXPECT_EQ(HistorySize(), 3);
+        EXPECT_EQ(myDoc.Request().DoneMoves.GetCurSize(), 2);
+    }
+    ASSERT_EQ(myView.updates.size(), 2u);
+    EXPECT_EQ(myView.CountSound(SoundBadMove), 2);
+    Click(10, 10);
+    EXPECT_EQ(HistorySize(), 5);
+    EXPECT_FALSE(Data().IsBadMove);
+
+    // Setting up a position takes either sign, gets no answers and refuses
+    // occupied cells the same way.
     myDoc.OnGameEditmode();
     ASSERT_EQ(Data().Mode, ModeEdit);
     Click(4, 4, KREST);
     Click(5, 5, NOL);
-    const DataDivuzDoc d = Data();
-    ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), 3); // no answers in edit mode
-    EXPECT_EQ(d.UndoRedoMoves[1].iZnak, KREST);
-    EXPECT_EQ(d.UndoRedoMoves[2].iZnak, NOL);
-
+    Click(10, 10, KREST);
+    EXPECT_EQ(myView.updates.back().SoundEvent, SoundBadMove);
+    d = Data();
+    ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), 7);
+    EXPECT_EQ(d.UndoRedoMoves[5].iZnak, KREST);
+    EXPECT_EQ(d.UndoRedoMoves[6].iZnak, NOL);
     // Back in the game the player moves next, whatever was set up.
     myDoc.OnGameEditmode();
     EXPECT_EQ(Data().Mode, ModeGame);
     EXPECT_FALSE(Data().IsThinking);
     Click(6, 6);
-    EXPECT_EQ(HistorySize(), 5);
+    EXPECT_EQ(HistorySize(), 9);
 }
 
 TEST_F(DocumentTest, TenPulsesAddOneSecondToTheClockThatRuns)
@@ -438,32 +396,9 @@ TEST_F(DocumentTest, TenPulsesAddOneSecondToTheClockThatRuns)
     EXPECT_TRUE(myView.updates.empty());
 }
 
-TEST_F(DocumentTest, NewGameWhileTheComputerThinksStopsTheSearchAndStartsClean)
-{
-    for (int level : {5, 10}) {
-        SCOPED_TRACE(testing::Message() << "Level " << level);
-        NewGame();
-        StartSearch(level);
-        const std::size_t replies = myLog.entries.size();
-
-        ASSERT_TRUE(myDoc.OnNewDocument());
-        myView.updates.clear();
-        const DataDivuzDoc d = Data();
-        EXPECT_FALSE(d.IsThinking);
-        EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 1);
-        EXPECT_EQ(myDoc.Request().DoneMoves.GetCurSize(), 0);
-        PumpFor(100);
-        EXPECT_EQ(HistorySize(), 1);
-        EXPECT_TRUE(myView.updates.empty());
-        // A 60 s search cannot have finished: its thread never replied.
-        if (level == 5) {
-            EXPECT_EQ(myLog.entries.size(), replies);
-        }
-    }
-    EXPECT_TRUE(myErrors.texts.empty());
-}
-
-TEST_F(DocumentTest, RepeatedNewGamesDuringSearchesNeverActOnAStaleReply)
+// A new game while the computer thinks, at Expert or for 60 s, stops the
+// search at once and starts clean, whenever it comes.
+TEST_F(DocumentTest, NewGamesDuringSearchesStopThemAndNeverActOnAStaleReply)
 {
     for (int i = 0; i < 200; ++i) {
         const int level = i % 2 == 0 ? 10 : 5;
@@ -472,45 +407,40 @@ TEST_F(DocumentTest, RepeatedNewGamesDuringSearchesNeverActOnAStaleReply)
         NewGame();
         // Stop at different moments: move queued, reply pending, search
         // running, search ending.
-        switch (i % 4) {
-        case 0:
+        if (i % 4 < 2) {
             myApp.myOptions.Level = level;
             myDoc.OnMakeMove(Place{9, 9, NOL});
-            break;
-        case 1:
-            myApp.myOptions.Level = level;
-            myDoc.OnMakeMove(Place{9, 9, NOL});
-            QThread::usleep(300);
-            break;
-        case 2:
+            QThread::usleep(i % 4 == 1 ? 300 : 0);
+        } else {
             StartSearch(level);
-            break;
-        case 3:
-            StartSearch(level);
-            QThread::usleep(i % 8 == 3 ? 1000 : 5000);
-            QCoreApplication::processEvents();
-            break;
+            if (i % 4 == 3) {
+                QThread::usleep(i % 8 == 3 ? 1000 : 5000);
+                QCoreApplication::processEvents();
+            }
         }
         // Every third new game opens with a request of its own, which a
         // stale reply must not be taken for.
         const bool computerOpens = i % 3 == 0;
         myApp.myOptions.WhoBeginsMode = computerOpens ? 1 : 0;
         ASSERT_TRUE(myDoc.OnNewDocument());
+        ASSERT_TRUE(computerOpens ||
+                    (!Data().IsThinking && myDoc.Request().DoneMoves.GetCurSize() == 0))
+            << "round " << i;
         QThread::usleep(100);
         QCoreApplication::processEvents();
         WaitIdle();
         const DataDivuzDoc d = Data();
         ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), computerOpens ? 2 : 1) << "round " << i;
-        if (computerOpens) {
-            ASSERT_EQ(d.UndoRedoMoves[1].x, 9);
-            ASSERT_EQ(d.UndoRedoMoves[1].iZnak, KREST);
-        }
+        ASSERT_TRUE(!computerOpens ||
+                    d.UndoRedoMoves[1] == (HistoryEntry{9, 9, KREST, d.Price2, d.Price1}))
+            << "round " << i;
         ASSERT_TRUE(myErrors.texts.empty()) << "round " << i << ": " << myErrors.texts[0];
     }
     const int opened = HistorySize();
-    PumpFor(50);
+    myView.updates.clear();
+    PumpFor(100);
+    EXPECT_TRUE(myView.updates.empty());
     EXPECT_EQ(HistorySize(), opened);
-    EXPECT_TRUE(myErrors.texts.empty());
 
     // The last game is fully playable.
     myApp.myOptions.Level = 0;
@@ -531,8 +461,6 @@ TEST_F(DocumentTest, FullBoardWithoutFiveIsADraw)
                 if (y != 18 || x < (computerFillsLast ? 17 : 18))
                     Click(x, y, DrawPatternSign(x, y));
         ASSERT_EQ(HistorySize(), computerFillsLast ? 360 : 361);
-        ASSERT_EQ(DrawPatternSign(18, 18), NOL);
-        ASSERT_EQ(DrawPatternSign(17, 18), KREST);
         myDoc.OnGameEditmode();
 
         Click(18, 18);
@@ -547,10 +475,9 @@ TEST_F(DocumentTest, FullBoardWithoutFiveIsADraw)
         Pulses(20);
         EXPECT_EQ(Data().PlayerTime, d.PlayerTime);
     }
-    EXPECT_TRUE(myErrors.texts.empty());
 }
 
-TEST_F(DocumentTest, EngineErrorIsReportedAndTheReplyStillEndsTheRequest)
+TEST_F(DocumentTest, EngineErrorsAreReportedAndTheReplyStillEndsTheRequest)
 {
     NewGame();
     myDoc.OnGameEditmode();
@@ -560,10 +487,9 @@ TEST_F(DocumentTest, EngineErrorIsReportedAndTheReplyStillEndsTheRequest)
     EXPECT_EQ(HistorySize(), 1);
     Click(3, 3, NOL);
     EXPECT_EQ(HistorySize(), 2);
-}
 
-TEST_F(DocumentTest, InconsistencyInAReplyIsShownAndTheGameStaysUsable)
-{
+    // An inconsistency found in a reply is shown; the game stays usable.
+    myErrors.texts.clear();
     myApp.myOptions.Level = 11;
     NewGame();
     myDoc.OnMakeMove(Place{9, 9, NOL});
@@ -572,7 +498,7 @@ TEST_F(DocumentTest, InconsistencyInAReplyIsShownAndTheGameStaysUsable)
               std::vector<std::string>{"CDivuzDoc::OnFindAndMakeMove : Strange Level"});
     EXPECT_FALSE(Data().IsThinking);
     EXPECT_EQ(HistorySize(), 2);
-
+    myErrors.texts.clear();
     myApp.myOptions.Level = 0;
     NewGame();
     Click(9, 9);
@@ -606,13 +532,14 @@ TEST_F(DocumentTest, UndoTakesBackWhatTheResultCallsForAndUncountsTheWin)
     Click(15, 15);
     ASSERT_EQ(Data().GameMode, ComputerWon);
     ASSERT_EQ(Data().ComputerWins, 1);
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Vyhrál počítač..."));
+    EXPECT_TRUE(myApp.commands.empty()); // only tournament wins go to the table
     ASSERT_EQ(HistorySize(), 11);
     Command(ID_EDIT_UNDO);
     d = Data();
     EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 9);
     EXPECT_EQ(d.ComputerWins, 0);
     EXPECT_EQ(d.GameMode, InProgress);
-    EXPECT_TRUE(myErrors.texts.empty());
 }
 
 TEST_F(DocumentTest, RedoMakesUndoneMovesAgainUntilANewMoveDiscardsThem)
@@ -629,8 +556,8 @@ TEST_F(DocumentTest, RedoMakesUndoneMovesAgainUntilANewMoveDiscardsThem)
         const DataDivuzDoc d = Data();
         ASSERT_EQ(d.UndoRedoMoves.GetCurSize(), size);
         EXPECT_EQ(d.UndoRedoMoves.GetRedoLimit(), 7);
-        EXPECT_EQ(d.Price1, d.UndoRedoMoves[size - 1].Price1);
-        EXPECT_EQ(d.Price2, d.UndoRedoMoves[size - 1].Price2);
+        EXPECT_EQ(std::pair(d.Price1, d.Price2),
+                  std::pair(d.UndoRedoMoves[size - 1].Price1, d.UndoRedoMoves[size - 1].Price2));
     }
     // Redo makes both moves of a pair and announces them once.
     for (int size : {5, 7}) {
@@ -657,70 +584,59 @@ TEST_F(DocumentTest, RedoMakesUndoneMovesAgainUntilANewMoveDiscardsThem)
         Command(size < HistorySize() ? ID_EDIT_UNDO : ID_REDO);
         EXPECT_EQ(HistorySize(), size);
     }
-    EXPECT_TRUE(myErrors.texts.empty());
 }
 
+// At level 6 a hint searches at depth 1.
 TEST_F(DocumentTest, HintSearchesAtTheLevelsHintDepthAndTheNextClickOnlyEndsIt)
 {
-    for (auto [level, depth] : {std::pair{6, 1}, std::pair{9, 4}}) {
-        SCOPED_TRACE(testing::Message() << "Level " << level);
-        myApp.myOptions.Level = level;
-        NewGame();
-        Click(9, 9);
-        const DataDivuzDoc before = Data();
-        ASSERT_TRUE(Enabled(ID_HINT));
-        myDoc.OnCommand(ID_HINT);
-        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Finding hint..."));
-        WaitIdle();
+    myApp.myOptions.Level = 6;
+    NewGame();
+    Click(9, 9);
+    const DataDivuzDoc before = Data();
+    ASSERT_TRUE(Enabled(ID_HINT));
+    myDoc.OnCommand(ID_HINT);
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Finding hint..."));
+    WaitIdle();
 
-        const DataDivuzDoc d = Data();
-        EXPECT_EQ(myDoc.Request().Depth, depth);
-        EXPECT_EQ(myDoc.Request().SignToMove, NOL);
-        EXPECT_EQ(d.Mode, ModeHint);
-        EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Radím vám tento tah."));
-        EXPECT_EQ(d.FoundMove.iZnak, NOL);
-        EXPECT_EQ(BoardOf(d).Cell(d.FoundMove.x, d.FoundMove.y).iZnak, FREE);
-        // Of the search only the advised move is shown.
-        EXPECT_EQ(d.Price1, before.Price1);
-        EXPECT_EQ(d.Price2, before.Price2);
-        EXPECT_EQ(d.WinPredict, before.WinPredict);
-        EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
-        for (int id : {ID_EDIT_UNDO, ID_REDO, ID_HINT, ID_GAME_EDITMODE})
-            EXPECT_FALSE(Enabled(id)) << "command " << id;
-        Pulses(10);
-        EXPECT_EQ(Data().ComputerTime, d.ComputerTime + 10);
+    const DataDivuzDoc d = Data();
+    EXPECT_EQ(myDoc.Request().Depth, 1);
+    EXPECT_EQ(myDoc.Request().SignToMove, NOL);
+    EXPECT_EQ(d.Mode, ModeHint);
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8("Radím vám tento tah."));
+    EXPECT_EQ(d.FoundMove.iZnak, NOL);
+    EXPECT_EQ(BoardOf(d).Cell(d.FoundMove.x, d.FoundMove.y).iZnak, FREE);
+    // Of the search only the advised move is shown.
+    EXPECT_EQ(std::tuple(d.Price1, d.Price2, d.WinPredict),
+              std::tuple(before.Price1, before.Price2, before.WinPredict));
+    EXPECT_EQ(d.UndoRedoMoves.GetCurSize(), 3);
+    for (int id : {ID_EDIT_UNDO, ID_REDO, ID_HINT, ID_GAME_EDITMODE})
+        EXPECT_FALSE(Enabled(id)) << "command " << id;
+    Pulses(10);
+    EXPECT_EQ(Data().ComputerTime, d.ComputerTime + 10);
 
-        Click(0, 0);
-        EXPECT_EQ(Data().Mode, ModeGame);
-        EXPECT_EQ(HistorySize(), 3);
-        Click(0, 0);
-        EXPECT_EQ(HistorySize(), 5);
-    }
-    EXPECT_TRUE(myErrors.texts.empty());
+    Click(0, 0);
+    EXPECT_EQ(Data().Mode, ModeGame);
+    EXPECT_EQ(HistorySize(), 3);
+    Click(0, 0);
+    EXPECT_EQ(HistorySize(), 5);
 }
 
 TEST_F(DocumentTest, DebugModeIsReachedOnlyFromEditModeAndItsKeysDoNothing)
 {
-    const int keys[] = {ID_DEBUG_LEFT, ID_DEBUG_RIGHT, ID_DEBUG_UP, ID_DEBUG_DOWN,
-                        ID_DEBUG_A,    ID_DEBUG_S,     ID_DEBUG_B};
     NewGame();
     myView.updates.clear();
     EXPECT_FALSE(Enabled(ID_DEBUG_MODE));
-    Command(ID_DEBUG_MODE);
-    EXPECT_EQ(Data().Mode, ModeGame);
-
     Command(ID_GAME_EDITMODE);
-    EXPECT_EQ(myDoc.CommandState(ID_GAME_EDITMODE), (CommandState{true, true}));
-    EXPECT_EQ(myDoc.CommandState(ID_DEBUG_MODE), (CommandState{true, false}));
-    for (int key : keys)
-        EXPECT_FALSE(Enabled(key));
+    EXPECT_TRUE(myDoc.CommandState(ID_GAME_EDITMODE).checked);
+    ASSERT_TRUE(Enabled(ID_DEBUG_MODE));
+    EXPECT_FALSE(Enabled(ID_DEBUG_LEFT));
 
     Command(ID_DEBUG_MODE);
     EXPECT_EQ(myDoc.CommandState(ID_DEBUG_MODE), (CommandState{true, true}));
-    EXPECT_EQ(myDoc.CommandState(ID_GAME_EDITMODE), (CommandState{false, false}));
-    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(Enabled(ID_GAME_EDITMODE) || Enabled(ID_EDIT_UNDO));
     const std::string debugging = Bytes(Data());
-    for (int key : keys) {
+    for (int key : {ID_DEBUG_LEFT, ID_DEBUG_RIGHT, ID_DEBUG_UP, ID_DEBUG_DOWN, ID_DEBUG_A,
+                    ID_DEBUG_S, ID_DEBUG_B}) {
         EXPECT_TRUE(Enabled(key));
         Command(key);
     }
@@ -731,7 +647,6 @@ TEST_F(DocumentTest, DebugModeIsReachedOnlyFromEditModeAndItsKeysDoNothing)
     EXPECT_EQ(Data().Mode, ModeGame);
     // Switching modes asks the engine for nothing and announces nothing.
     EXPECT_TRUE(myView.updates.empty());
-    EXPECT_EQ(myDoc.CommandState(57600), CommandState{}); // new game is not the document's
 }
 
 TEST_F(DocumentTest, SavedGameOpensAsItWasAndItsUndoneMovesAndHintCarryOn)
@@ -779,7 +694,6 @@ TEST_F(DocumentTest, SavedGameOpensAsItWasAndItsUndoneMovesAndHintCarryOn)
     EXPECT_EQ(HistorySize(), 11);
     Click(0, 18);
     EXPECT_EQ(HistorySize(), 13);
-    EXPECT_TRUE(myErrors.texts.empty());
 
     EXPECT_FALSE(myDoc.SaveGame(dir.filePath("missing/game.orb"), &error));
     EXPECT_FALSE(error.isEmpty());
@@ -805,16 +719,17 @@ TEST_F(DocumentTest, FileWithoutAGameIsRefusedAndTheGameInProgressGoesOn)
         std::string bytes;
         QString text, caption;
     } files[] = {
-        {"empty", "", unexpected, "Divuz"},
         {"truncated", good.substr(0, good.size() - 1), unexpected, "Divuz"},
-        {"cut in the history", good.substr(0, 50), unexpected, "Divuz"},
         {"version 2", version2, "Invalid file format!", "Error"},
         {"refused history", Bytes(occupied), unexpected, "Divuz"},
     };
     for (const auto &file : files) {
         SCOPED_TRACE(file.name);
         const QString path = dir.filePath(file.name);
-        WriteFile(path, file.bytes);
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(file.bytes.data(), qint64(file.bytes.size()));
+        out.close();
         QString error, caption;
         EXPECT_FALSE(myDoc.OpenGame(path, &error, &caption));
         EXPECT_EQ(error, file.text);
@@ -829,7 +744,6 @@ TEST_F(DocumentTest, FileWithoutAGameIsRefusedAndTheGameInProgressGoesOn)
     // The engine thread still answers.
     ClickHarmlessMove();
     EXPECT_EQ(HistorySize(), 7);
-    EXPECT_TRUE(myErrors.texts.empty());
 }
 
 } // namespace

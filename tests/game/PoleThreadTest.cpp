@@ -1,5 +1,6 @@
 #include "PoleThread.h"
 
+#include "DivuzEvents.h"
 #include "GameTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,21 @@ BoundedList<Move> Moves(std::initializer_list<Move> moves)
     return list;
 }
 
-// A thread whose replies land in an event log.
+// Records the command and ticket of every reply that reaches it.
+class ReplyLog : public QObject {
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != DivuzCommandEvent::EventType())
+            return QObject::event(event);
+        const auto *c = static_cast<const DivuzCommandEvent *>(event);
+        replies.emplace_back(c->Command(), c->Ticket());
+        return true;
+    }
+    std::vector<std::pair<int, std::uint64_t>> replies;
+};
+
+// A thread whose replies land in a reply log.
 class PoleThreadTest : public testing::Test {
 protected:
     void SetUp() override
@@ -28,50 +43,18 @@ protected:
     // Sends one request and waits for its reply.
     void Request(int message, std::int32_t param = 0)
     {
-        const std::size_t before = myLog.entries.size();
+        const std::size_t before = myLog.replies.size();
         myThread.PostThreadMessage(message, &myRequest, param, ++myTicket);
-        ASSERT_TRUE(PumpUntil([&] {
-            return myLog.entries.size() > before && myLog.entries.back().command != 0;
-        }));
-        EXPECT_EQ(myLog.entries.back().ticket, myTicket);
-    }
-    void Make(int x, int y, int sign)
-    {
-        myRequest.MoveToMake = Place{x, y, sign};
-        myRequest.ReplyCommand = 103;
-        Request(WM_POLE_MAKE);
+        ASSERT_TRUE(PumpUntil([&] { return myLog.replies.size() > before; }));
+        EXPECT_EQ(myLog.replies.back(), std::pair(103, myTicket));
     }
 
     ErrorRecorder myErrors;
-    EventLog myLog;
+    ReplyLog myLog;
     PoleThread myThread{&myLog};
     PoleRequest myRequest;
     std::uint64_t myTicket = 0;
 };
-
-TEST_F(PoleThreadTest, BoardRequestsReportTheWinnerAndItsLine)
-{
-    myRequest.DoneMoves = Moves({{3, 3, NOL, 0}, {4, 3, NOL, 0}, {5, 3, NOL, 0}, {6, 3, NOL, 0},
-                                 {7, 3, NOL, 0}, {3, 4, KREST, 0}});
-    Request(WM_POLE_SET_POSITION);
-    EXPECT_FALSE(myRequest.IsBadMove);
-    EXPECT_EQ(myRequest.Winner, NOL);
-    EXPECT_EQ(myRequest.WinLine.GetCurSize(), 5);
-    EXPECT_EQ(myRequest.WinPredict, FREE);
-
-    Request(WM_POLE_BACK, 2);
-    EXPECT_EQ(myRequest.DoneMoves.GetCurSize(), 4);
-    EXPECT_EQ(myRequest.Winner, FREE);
-}
-
-TEST_F(PoleThreadTest, PositionStopsAtARefusedMoveKeepingTheMovesBefore)
-{
-    myRequest.DoneMoves =
-        Moves({{9, 9, KREST, 0}, {10, 9, NOL, 0}, {9, 9, NOL, 0}, {11, 9, KREST, 0}});
-    Request(WM_POLE_SET_POSITION);
-    EXPECT_TRUE(myRequest.IsBadMove);
-    EXPECT_EQ(myRequest.DoneMoves.GetCurSize(), 2);
-}
 
 TEST_F(PoleThreadTest, SearchesPredictAForcedWinForEitherSide)
 {
@@ -96,21 +79,14 @@ TEST_F(PoleThreadTest, SearchesPredictAForcedWinForEitherSide)
             EXPECT_EQ(myRequest.Winner, FREE);
         }
     }
-
-    // The weak levels choose by chance, but still come back complete.
-    myRequest.SignToMove = NOL;
-    myRequest.Depth = -15;
-    Request(WM_POLE_FIND);
-    EXPECT_EQ(myRequest.FoundMove.iZnak, NOL);
-    EXPECT_EQ(myRequest.Price1 + myRequest.Price2, 150);
 }
 
 TEST_F(PoleThreadTest, StopEndsARunningSearchAndDrainsTheQueueWithoutReplies)
 {
     // With two stones a timed search takes all of its time.
-    Make(9, 9, KREST);
-    Make(10, 10, NOL);
-    const std::size_t before = myLog.entries.size();
+    myRequest.DoneMoves = Moves({{9, 9, KREST, 0}, {10, 10, NOL, 0}});
+    Request(WM_POLE_SET_POSITION);
+    const std::size_t before = myLog.replies.size();
 
     PoleRequest second;
     second.MoveToMake = Place{1, 1, NOL};
@@ -124,7 +100,7 @@ TEST_F(PoleThreadTest, StopEndsARunningSearchAndDrainsTheQueueWithoutReplies)
     EXPECT_FALSE(myThread.IsStarted());
 
     PumpFor(50);
-    EXPECT_EQ(myLog.entries.size(), before);
+    EXPECT_EQ(myLog.replies.size(), before);
     // The queued move was still made, only its reply was held back.
     EXPECT_EQ(myThread.Board().DoneMoves().GetCurSize(), 3);
     EXPECT_FALSE(myThread.Board().IsStopRequested());
@@ -133,7 +109,7 @@ TEST_F(PoleThreadTest, StopEndsARunningSearchAndDrainsTheQueueWithoutReplies)
 TEST(PoleThreadReplayTest, ReplayStopsSilentlyAtAnOccupiedCell)
 {
     ErrorRecorder errors;
-    EventLog log;
+    ReplyLog log;
     const PoleThread thread(&log, Moves({{9, 9, KREST, 0}, {9, 10, NOL, 0}, {9, 9, NOL, 0},
                                          {9, 11, KREST, 0}}));
     EXPECT_EQ(thread.Board().DoneMoves().GetCurSize(), 2);

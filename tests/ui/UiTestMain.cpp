@@ -1,3 +1,6 @@
+// The main of the window tests, the board and panel ones and the whole
+// program's: an application of the widget kind, offscreen unless told.
+
 #include "ErrorReport.h"
 
 #include <QApplication>

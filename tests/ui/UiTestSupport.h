@@ -1,17 +1,15 @@
 #pragma once
 
 // A view that treats its windows as the real one does: it owns the
-// document and the six windows and passes every update on to them. The
-// fixture registers an application with the standard layout; a test sets
-// the options it needs, then starts a game.
+// document and the windows under test (the board, the clocks and the
+// chances; the whole program's tests run all six) and passes every update
+// on to them. The fixture registers an application with the standard
+// layout; a test sets the options it needs, then starts a game.
 
 #include "DivuzViewBase.h"
 #include "GameTestSupport.h"
-#include "LevelWnd.h"
 #include "PoleWnd.h"
 #include "PriceWnd.h"
-#include "ScoreWnd.h"
-#include "TextWnd.h"
 #include "TimeWnd.h"
 
 #include <gtest/gtest.h>
@@ -28,9 +26,6 @@ class TestView : public CDivuzViewBase, public IDivuzView
     void OnUpdate() override
     {
         pole.OnUpdate();
-        text.OnUpdate();
-        level.OnUpdate();
-        score.OnUpdate();
         time.OnUpdate();
         price.OnUpdate();
         myDoc.ClearSoundEvent();
@@ -50,9 +45,6 @@ class TestView : public CDivuzViewBase, public IDivuzView
 
     mutable CDivuzDoc myDoc;
     PoleWnd pole;
-    TextWnd text;
-    LevelWnd level;
-    ScoreWnd score;
     TimeWnd time;
     PriceWnd price;
 };
@@ -65,8 +57,7 @@ class UiTest : public testing::Test
     {
         view = std::make_unique<TestView>();
         TestView &v = *view;
-        ASSERT_TRUE(v.pole.MyCreate(&v) && v.text.MyCreate(&v) && v.level.MyCreate(&v) &&
-                    v.score.MyCreate(&v) && v.time.MyCreate(&v) && v.price.MyCreate(&v));
+        ASSERT_TRUE(v.pole.MyCreate(&v) && v.time.MyCreate(&v) && v.price.MyCreate(&v));
         v.show();
         ASSERT_TRUE(v.myDoc.OnNewDocument() && v.Settle());
     }
