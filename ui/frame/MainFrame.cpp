@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "MainView.h"
+#include "PanelSupport.h"
 
 #include "DivuzApplication.h"
 #include "DivuzCommands.h"
@@ -386,11 +387,10 @@ void CMainFrame::FitToLayout()
     const LayoutRect rects[] = {l.PoleWndLayout.Rect,  l.TextWndLayout.Rect,  l.SpareLayout.Rect,
                                 l.ScoreWndLayout.Rect, l.TimeWndLayout.Rect, l.PriceWndLayout.Rect,
                                 l.LevelWndLayout.Rect};
-    QRect target(QPoint(l.PoleWndLayout.Rect.left, l.PoleWndLayout.Rect.top),
-                 QPoint(l.PoleWndLayout.Rect.right - 1, l.PoleWndLayout.Rect.bottom - 1));
+    QRect target = ToQRect(l.PoleWndLayout.Rect);
     if (options.IsViewInfo)
         for (const LayoutRect &r : rects)
-            target |= QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+            target |= ToQRect(r);
     // The view keeps its children at their rectangles; a smaller view simply
     // leaves the panel outside its visible area.
     myView->setFixedSize(target.right() + 1, target.bottom() + 1);

@@ -2,6 +2,7 @@
 
 #include "DivuzDoc.h"
 #include "DivuzApplication.h"
+#include "PanelSupport.h"
 
 #include <QPainter>
 #include <QTimerEvent>
@@ -50,9 +51,8 @@ void CDivuzView::paintEvent(QPaintEvent *)
 {
     // The only area of the view no child covers.
     const DivuzOptions options = RequireApplication("PoleWnd::MyCreate").GetOptions();
-    const LayoutRect &r = options.WndLayout.SpareLayout.Rect;
     QPainter painter(this);
-    painter.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), QColor(192, 192, 192));
+    painter.fillRect(ToQRect(options.WndLayout.SpareLayout.Rect), QColor(192, 192, 192));
 }
 
 void CDivuzView::timerEvent(QTimerEvent *event)
