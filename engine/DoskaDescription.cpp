@@ -5,17 +5,13 @@
 const MoveDescription DoskaDescription::Empty{};
 
 SideDescription::SideDescription()
-    : pcBestThreat(&DoskaDescription::Empty), pcMove(&DoskaDescription::Empty),
-      pcOpenFour(&DoskaDescription::Empty), pcFour(&DoskaDescription::Empty),
+    : pcMove(nullptr), pcOpenFour(&DoskaDescription::Empty), pcFour(&DoskaDescription::Empty),
       pcFive(&DoskaDescription::Empty), pcDoubleFour(&DoskaDescription::Empty),
       pcFourThree(&DoskaDescription::Empty), pcDoubleThree(&DoskaDescription::Empty)
 {
 }
 
 namespace {
-
-bool IsFour(std::int32_t w) { return w == 32 || w == 48; }
-bool IsThree(std::int32_t w) { return w == 24 || w == 28; }
 
 // Products and sums of the evaluation wrap as 32-bit integers do.
 std::int32_t Wrap(std::int64_t v) { return static_cast<std::int32_t>(v); }
@@ -28,68 +24,57 @@ DoskaDescription::DoskaDescription(Pole &pole, std::int32_t znak, eSearchMode mo
     if (znak == FREE)
         throw xParam("DoskaDescription::DoskaDescription: Znak is FREE.");
 
-    // While scanning, `own` holds KREST's half and `opponent` NOL's; they are
-    // put in the order of the side to move at the end.
-    SideDescription &K = own;
-    SideDescription &N = opponent;
-    SideDescription *halves[2] = {&K, &N};
-    const MoveDescription *move = &Empty;
-
-    const BoundedList<MoveDescription> &list = pole.Descriptions();
-    const MoveDescription *d = list.Data();
-    const MoveDescription *end = d + list.GetCurSize();
-    for (; d != end; ++d) {
-        if (d->iZnak == KREST) {
-            K.iStoneValueSum += d->side[0].iValueSum;
-            K.iStoneBlockSum += d->side[1].iWeightSum;
-            continue;
-        }
-        if (d->iZnak == NOL) {
-            N.iStoneValueSum += d->side[1].iValueSum;
-            N.iStoneBlockSum += d->side[0].iWeightSum;
-            continue;
-        }
-        if (d->iTotal > move->iTotal)
-            move = d;
-        for (int view = 0; view < 2; ++view) {
-            SideDescription &S = *halves[view];
-            const SideLines &lines = d->side[view];
-            const std::int32_t max = lines.iMax;
-            const std::int32_t second = lines.iSecond;
-            if (max > S.pcBestThreat->side[view].iMax)
-                S.pcBestThreat = d;
-            S.iFreeValueSum += lines.iValueSum;
-            if (max < 24)
-                continue; // most cells: no three or better, nothing to count
-            if (max == 64) {
-                S.pcFive = d;
-                ++S.iFives;
-            } else if (max == 56) {
-                S.pcOpenFour = d;
-                ++S.iOpenFours;
-            } else if (IsFour(max)) {
-                S.pcFour = d;
-                ++S.iFours;
-                if (IsFour(second)) {
-                    S.pcDoubleFour = d;
-                    ++S.iDoubleFours;
-                } else if (IsThree(second)) {
-                    S.pcFourThree = d;
-                    ++S.iFourThrees;
-                }
-            } else if (IsThree(max) && IsThree(second)) {
-                S.pcDoubleThree = d;
-                ++S.iDoubleThrees;
-            }
-        }
+    // The board keeps the sums and counts over its descriptions up to date;
+    // the cells of each kind are the last members in list order. While
+    // filling, `own` holds KREST's half and `opponent` NOL's; they are put in
+    // the order of the side to move at the end.
+    using S = DescriptionSummary;
+    const S &sum = pole.Summary();
+    const MoveDescription *list = pole.Descriptions().Data();
+    SideDescription *halves[2] = {&own, &opponent};
+    for (int view = 0; view < 2; ++view) {
+        SideDescription &H = *halves[view];
+        const std::int32_t *count = sum.iCount[view];
+        H.iStoneValueSum = sum.iStoneValueSum[view];
+        H.iStoneBlockSum = sum.iStoneBlockSum[view];
+        H.iFreeValueSum = sum.iFreeValueSum[view];
+        H.iFives = count[S::Five];
+        H.iOpenFours = count[S::OpenFour];
+        H.iFours = count[S::Four];
+        H.iDoubleFours = count[S::DoubleFour];
+        H.iFourThrees = count[S::FourThree];
+        H.iDoubleThrees = count[S::DoubleThree];
+        H.iThreeCells = count[S::ThreeOrBetter];
+        auto cell = [&](S::Category c, const MoveDescription *&out) {
+            if (count[c] > 0)
+                out = list + sum.Last(view, c);
+        };
+        cell(S::Five, H.pcFive);
+        cell(S::OpenFour, H.pcOpenFour);
+        cell(S::Four, H.pcFour);
+        cell(S::DoubleFour, H.pcDoubleFour);
+        cell(S::FourThree, H.pcFourThree);
+        cell(S::DoubleThree, H.pcDoubleThree);
     }
-    K.pcMove = move;
-    N.pcMove = move;
 
-    AprisePosition(K, N);
+    AprisePosition(own, opponent);
 
     if (znak == NOL)
         std::swap(own, opponent);
+}
+
+const MoveDescription &DoskaDescription::MoveCell(const SideDescription &side) const
+{
+    if (side.pcMove != nullptr)
+        return *side.pcMove;
+    const MoveDescription *move = &Empty;
+    const BoundedList<MoveDescription> &list = myPole.Descriptions();
+    const MoveDescription *d = list.Data();
+    const MoveDescription *end = d + list.GetCurSize();
+    for (; d != end; ++d)
+        if (d->iZnak == FREE && d->iTotal > move->iTotal)
+            move = d;
+    return *move;
 }
 
 void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N)
@@ -169,7 +154,7 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N)
     // Step 3: the initiative of the side to move.
     const SideDescription &M = iZnak == KREST ? K : N;
     bool initiative = M.iDoubleFours > 0 || M.iFourThrees > 0 || M.iOpenFours > 0 ||
-                      (M.iStatus == 0 && M.pcBestThreat->Of(iZnak).iMax >= 24);
+                      (M.iStatus == 0 && M.iThreeCells > 0);
     if (myPole.PhaseFlag()) {
         if (iZnak != root)
             initiative = !initiative;

@@ -9,8 +9,8 @@
 #include <cstdint>
 
 struct SideDescription {
-    const MoveDescription *pcBestThreat;
-    const MoveDescription *pcMove;
+    const MoveDescription *pcMove; // the winning cell once bWin is set; see MoveCell
+
     const MoveDescription *pcOpenFour;
     const MoveDescription *pcFour;
     const MoveDescription *pcFive;
@@ -28,6 +28,7 @@ struct SideDescription {
     std::int32_t iDoubleFours = 0;
     std::int32_t iFourThrees = 0;
     std::int32_t iDoubleThrees = 0;
+    std::int32_t iThreeCells = 0; // free cells where the side would have a three or better
     bool bWin = false;
 
     SideDescription();
@@ -38,6 +39,10 @@ public:
     DoskaDescription(Pole &pole, std::int32_t iZnak, eSearchMode mode);
 
     std::int32_t CalcPower(const MoveDescription &d) const;
+    // The cell a side falls back on: its winning cell, else the free cell with
+    // the highest total, the first such in list order (the empty description
+    // when every total is 0). Looked up on demand: most nodes never need it.
+    const MoveDescription &MoveCell(const SideDescription &side) const;
     void GenerateMoves(std::int32_t depth, bool all);
 
     eSearchMode eMode;

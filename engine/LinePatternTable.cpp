@@ -188,6 +188,16 @@ constexpr std::array<std::int32_t, 65536> BuildTable()
 // Built by the compiler, so the engine starts with it ready.
 constexpr std::array<std::int32_t, 65536> TheTable = BuildTable();
 
+constexpr std::array<std::uint8_t, 65536> BuildByteTable()
+{
+    std::array<std::uint8_t, 65536> bytes{};
+    for (std::uint32_t code = 0; code < 65536; ++code)
+        bytes[code] = static_cast<std::uint8_t>(TheTable[code]);
+    return bytes;
+}
+
+constexpr std::array<std::uint8_t, 65536> TheByteTable = BuildByteTable();
+
 } // namespace
 
 const std::int32_t LineWeight[LinePattern::ClassCount] = {
@@ -203,6 +213,7 @@ const std::int32_t LineValue[LinePattern::ClassCount] = {
     16, 19, 11};                            // 30..32
 
 const std::int32_t *const LinePatternTable = TheTable.data();
+const std::uint8_t *const LineClassTable = TheByteTable.data();
 
 std::int32_t LinePattern::Classify(std::uint32_t code) { return ClassifyLine(code & 0xFFFF); }
 
@@ -211,28 +222,10 @@ const std::array<std::int32_t, 65536> &LinePattern::Table() { return TheTable; }
 void DescribeCell(const Kletka &cell, MoveDescription &d)
 {
     for (int view = 0; view < 2; ++view) {
-        SideLines &s = d.side[view];
-        std::int32_t w[4];
-        std::int32_t valueSum = 0;
-        for (int dir = 0; dir < 4; ++dir) {
-            std::int32_t cls = TheTable[cell.LineCode[view][dir] & 0xFFFF];
-            w[dir] = LineWeight[cls];
-            valueSum += LineValue[cls];
-        }
-        // Highest weight; ties go to the highest-numbered direction.
-        int maxDir = 0;
-        for (int dir = 1; dir < 4; ++dir)
-            if (w[dir] >= w[maxDir])
-                maxDir = dir;
-        std::int32_t second = 0;
+        std::uint8_t cls[4];
         for (int dir = 0; dir < 4; ++dir)
-            if (dir != maxDir && w[dir] > second)
-                second = w[dir];
-        s.iMax = w[maxDir];
-        s.iSecond = second;
-        s.iWeightSum = w[0] + w[1] + w[2] + w[3];
-        s.iValueSum = valueSum;
-        s.iMaxDir = maxDir;
+            cls[dir] = TheByteTable[cell.LineCode[view][dir] & 0xFFFF];
+        DescribeSide(cls, d.side[view]);
     }
     d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }

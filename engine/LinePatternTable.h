@@ -27,5 +27,47 @@ extern const std::int32_t LineValue[LinePattern::ClassCount];
 // The table itself, a flat array indexed by the raw code.
 extern const std::int32_t *const LinePatternTable;
 
+// The same table with a byte per code: a quarter of the size, for the
+// board's inner loops.
+extern const std::uint8_t *const LineClassTable;
+
 // Fills everything but x, y and iZnak of d from the cell's eight codes.
 void DescribeCell(const Kletka &cell, MoveDescription &d);
+
+// One point of view from the classes of its four lines.
+inline void DescribeSide(const std::uint8_t cls[4], SideLines &s)
+{
+    // Each direction's weight with the direction in the low bits: the
+    // highest key is the highest weight, ties going to the highest-numbered
+    // direction, and the second highest key carries the second weight.
+    std::int32_t key[4];
+    std::int32_t weightSum = 0;
+    std::int32_t valueSum = 0;
+    for (int dir = 0; dir < 4; ++dir) {
+        const std::int32_t w = LineWeight[cls[dir]];
+        weightSum += w;
+        valueSum += LineValue[cls[dir]];
+        key[dir] = (w << 2) | dir;
+    }
+    const std::int32_t hi01 = key[0] > key[1] ? key[0] : key[1];
+    const std::int32_t lo01 = key[0] > key[1] ? key[1] : key[0];
+    const std::int32_t hi23 = key[2] > key[3] ? key[2] : key[3];
+    const std::int32_t lo23 = key[2] > key[3] ? key[3] : key[2];
+    const std::int32_t top = hi01 > hi23 ? hi01 : hi23;
+    const std::int32_t lowerTop = hi01 > hi23 ? hi23 : hi01;
+    const std::int32_t lowerRest = lo01 > lo23 ? lo01 : lo23;
+    const std::int32_t second = lowerTop > lowerRest ? lowerTop : lowerRest;
+    s.iMax = top >> 2;
+    s.iSecond = second >> 2;
+    s.iWeightSum = weightSum;
+    s.iValueSum = valueSum;
+    s.iMaxDir = top & 3;
+}
+
+// The same as DescribeCell from the classes the cell keeps for its lines.
+inline void DescribeClasses(const Kletka &cell, MoveDescription &d)
+{
+    DescribeSide(cell.iClass[0], d.side[0]);
+    DescribeSide(cell.iClass[1], d.side[1]);
+    d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
+}

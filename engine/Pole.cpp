@@ -49,6 +49,46 @@ constexpr std::array<NeighbourList, CellCount> BuildNeighbours()
 
 constexpr std::array<NeighbourList, CellCount> Neighbours = BuildNeighbours();
 
+constexpr bool IsFour(int w) { return w == 32 || w == 48; }
+constexpr bool IsThree(int w) { return w == 24 || w == 28; }
+
+// The categories of a free cell by its highest and second highest weight.
+constexpr std::uint8_t CategoriesOf(int max, int second)
+{
+    using S = DescriptionSummary;
+    unsigned m = 0;
+    if (max >= 12)
+        m |= 1u << S::Lively;
+    if (max >= 24)
+        m |= 1u << S::ThreeOrBetter;
+    if (max == 64)
+        m |= 1u << S::Five;
+    else if (max == 56)
+        m |= 1u << S::OpenFour;
+    else if (IsFour(max)) {
+        m |= 1u << S::Four;
+        if (IsFour(second))
+            m |= 1u << S::DoubleFour;
+        else if (IsThree(second))
+            m |= 1u << S::FourThree;
+    } else if (IsThree(max) && IsThree(second))
+        m |= 1u << S::DoubleThree;
+    return static_cast<std::uint8_t>(m);
+}
+
+constexpr int MaxWeight = 64;
+
+constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> BuildCategories()
+{
+    std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> all{};
+    for (int max = 0; max <= MaxWeight; ++max)
+        for (int second = 0; second <= MaxWeight; ++second)
+            all[max][second] = CategoriesOf(max, second);
+    return all;
+}
+
+constexpr auto Categories = BuildCategories();
+
 // The code of an empty board: every digit free except those that point off it.
 std::uint32_t EmptyCode(int x, int y, int dir)
 {
@@ -71,6 +111,15 @@ const std::int32_t Pole::ThreatDepth[20] = {0, 0, 0, 4, 5, 6, 7, 8, 9, 11,
 const Coefficients Pole::AttackSet = {{32768, 1, 32, 1024}, {32, 1}};
 const Coefficients Pole::DefenceSet = {{32, 1024, 32768, 1}, {1, 32}};
 
+int DescriptionSummary::Last(int view, Category c) const
+{
+    const std::uint64_t *bits = cMembers[view][c];
+    for (int w = Words - 1; w >= 0; --w)
+        if (bits[w] != 0)
+            return 64 * w + 63 - __builtin_clzll(bits[w]);
+    return -1;
+}
+
 std::int64_t ClockMs()
 {
     using namespace std::chrono;
@@ -89,6 +138,8 @@ Pole::Pole() : cDescriptions(CellCount), cCandidates(CellCount), cDoneMoves(Cell
                 std::uint32_t code = EmptyCode(x, y, dir);
                 k.LineCode[0][dir] = code;
                 k.LineCode[1][dir] = code;
+                k.iClass[0][dir] = LineClassTable[code];
+                k.iClass[1][dir] = LineClassTable[code];
             }
         }
 }
@@ -121,6 +172,7 @@ void Pole::CopyFrom(const Pole &other)
     myCurrent = other.myCurrent;
     for (int i = 0; i < 4; ++i)
         mySums[i] = other.mySums[i];
+    cSummary = other.cSummary;
     myPhase = other.myPhase;
     ePriceMode = other.ePriceMode;
     StopSearch.store(other.StopSearch.load(std::memory_order_relaxed), std::memory_order_relaxed);
@@ -146,10 +198,63 @@ const Kletka &Pole::Cell(int x, int y) const
 void Pole::Describe(const Kletka &cell)
 {
     MoveDescription &d = cDescriptions.Data()[cell.iDesc];
+    if (d.iZnak != FREE || cell.iZnak != FREE) {
+        Account(d, cell.iDesc, -1);
+        d.x = cell.x;
+        d.y = cell.y;
+        d.iZnak = cell.iZnak;
+        DescribeClasses(cell, d);
+        Account(d, cell.iDesc, +1);
+        return;
+    }
+    // A free cell stays free: only what changed goes into the summary.
     d.x = cell.x;
     d.y = cell.y;
-    d.iZnak = cell.iZnak;
-    DescribeCell(cell, d);
+    const SideLines before[2] = {d.side[0], d.side[1]};
+    DescribeClasses(cell, d);
+    for (int view = 0; view < 2; ++view) {
+        const SideLines &now = d.side[view];
+        cSummary.iFreeValueSum[view] += now.iValueSum - before[view].iValueSum;
+        const unsigned was = Categories[before[view].iMax][before[view].iSecond];
+        const unsigned is = Categories[now.iMax][now.iSecond];
+        if (was != is)
+            Recategorize(view, cell.iDesc, was, is);
+    }
+}
+
+// Moves a free cell's slot between the category sets of one point of view.
+void Pole::Recategorize(int view, int slot, unsigned was, unsigned is)
+{
+    const std::uint64_t bit = std::uint64_t(1) << (slot & 63);
+    const int word = slot >> 6;
+    for (unsigned changed = was ^ is; changed != 0; changed &= changed - 1) {
+        const int c = __builtin_ctz(changed);
+        cSummary.iCount[view][c] += (is >> c) & 1 ? 1 : -1;
+        cSummary.cMembers[view][c][word] ^= bit;
+    }
+}
+
+// Adds (sign +1) or removes (-1) what one description contributes to the summary.
+void Pole::Account(const MoveDescription &d, int slot, std::int32_t sign)
+{
+    DescriptionSummary &s = cSummary;
+    if (d.iZnak == KREST) {
+        s.iStoneValueSum[0] += sign * d.side[0].iValueSum;
+        s.iStoneBlockSum[0] += sign * d.side[1].iWeightSum;
+        return;
+    }
+    if (d.iZnak == NOL) {
+        s.iStoneValueSum[1] += sign * d.side[1].iValueSum;
+        s.iStoneBlockSum[1] += sign * d.side[0].iWeightSum;
+        return;
+    }
+    for (int view = 0; view < 2; ++view) {
+        const SideLines &lines = d.side[view];
+        s.iFreeValueSum[view] += sign * lines.iValueSum;
+        const unsigned mask = Categories[lines.iMax][lines.iSecond];
+        if (mask != 0)
+            Recategorize(view, slot, sign > 0 ? 0 : mask, sign > 0 ? mask : 0);
+    }
 }
 
 void Pole::TakeSlot(Kletka &cell)
@@ -165,6 +270,7 @@ void Pole::GiveSlotBack(Kletka &cell)
     const MoveDescription &top = cDescriptions.Top();
     if (top.x != cell.x || top.y != cell.y)
         throw xParam("Pole::DelKletka - Moves are different.");
+    Account(top, cell.iDesc, -1);
     cDescriptions.Pop();
     cell.iDesc = -1;
 }
@@ -219,6 +325,8 @@ void Pole::AddKletka(int a)
         Kletka &n = myCells[nb.index];
         n.LineCode[own][nb.dir] ^= 3u << nb.shift;   // free (2) -> own (1)
         n.LineCode[other][nb.dir] ^= 2u << nb.shift; // free (2) -> blocked (0)
+        n.iClass[own][nb.dir] = LineClassTable[n.LineCode[own][nb.dir]];
+        n.iClass[other][nb.dir] = LineClassTable[n.LineCode[other][nb.dir]];
         if (nb.near && n.iNear++ == 0)
             TakeSlot(n);
         if (n.iDesc != -1)
@@ -229,6 +337,7 @@ void Pole::AddKletka(int a)
 void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
 {
     log.count = 0;
+    log.summary = cSummary;
     if (cM.x >= 0 && cM.x < BoardSize && cM.y >= 0 && cM.y < BoardSize) {
         const int a = cM.x + BoardSize * cM.y;
         auto keep = [&](const Kletka &cell) {
@@ -262,9 +371,11 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
         throw xParam("Pole::BackMove:Place to backmove is free");
     cell.iZnak = FREE;
     DelKletka(cM.x + BoardSize * cM.y, log == nullptr);
-    if (log != nullptr)
+    if (log != nullptr) {
         for (int i = 0; i < log->count; ++i)
             cDescriptions.Data()[log->index[i]] = log->saved[i];
+        cSummary = log->summary;
+    }
     if (cell.iDesc != -1) {
         if (cM.iZnak != KREST && cM.iZnak != NOL)
             throw xParam("BackMove : cM.iZnak=FREE");
@@ -283,6 +394,8 @@ void Pole::DelKletka(int a, bool describe)
         const std::uint32_t free = 2u << nb.shift;
         n.LineCode[0][nb.dir] = (n.LineCode[0][nb.dir] & clear) | free;
         n.LineCode[1][nb.dir] = (n.LineCode[1][nb.dir] & clear) | free;
+        n.iClass[0][nb.dir] = LineClassTable[n.LineCode[0][nb.dir]];
+        n.iClass[1][nb.dir] = LineClassTable[n.LineCode[1][nb.dir]];
         if (nb.near && --n.iNear == 0)
             GiveSlotBack(n);
         if (describe && n.iDesc != -1)

@@ -22,6 +22,36 @@ struct Coefficients {
     std::int32_t e[2] = {0, 0};
 };
 
+// Totals over the description list, kept up to date whenever a description
+// changes, so that summing up the board for a search node does not have to
+// walk every described cell. Index 0 of the per-side arrays is KREST's point
+// of view, 1 NOL's; the category sets hold free cells only, one bit per slot
+// of the description list, so the lowest bit is the first cell in list order.
+struct DescriptionSummary {
+    enum Category : int {
+        Five,          // highest weight 64
+        OpenFour,      // 56
+        Four,          // 32 or 48
+        DoubleFour,    // a four whose second highest weight is a four too
+        FourThree,     // a four whose second highest weight is a three (24 or 28)
+        DoubleThree,   // highest and second highest both a three
+        ThreeOrBetter, // highest weight 24 or more
+        Lively,        // highest weight 12 or more: the only cells a search filter can accept
+        CategoryCount
+    };
+    static constexpr int Words = (CellCount + 63) / 64;
+
+    std::int32_t iStoneValueSum[2] = {};
+    std::int32_t iStoneBlockSum[2] = {};
+    std::int32_t iFreeValueSum[2] = {};
+    std::int32_t iCount[2][CategoryCount] = {};
+    std::uint64_t cMembers[2][CategoryCount][Words] = {};
+
+    // The slot of the last member in list order, or -1.
+    int Last(int view, Category c) const;
+    bool operator==(const DescriptionSummary &) const = default;
+};
+
 struct PriceSplit {
     std::int32_t iKrest = 75;
     std::int32_t iNol = 75;
@@ -54,6 +84,7 @@ public:
     const BoundedList<Move> &Candidates() const { return cCandidates; }
     BoundedList<Move> &Candidates() { return cCandidates; }
     const std::int32_t *RunningSums() const { return mySums; }
+    const DescriptionSummary &Summary() const { return cSummary; }
     std::int32_t RootSide() const { return myRootSide; }
     std::int32_t Level() const { return myLevel; }
     bool PhaseFlag() const { return myPhase; }
@@ -82,14 +113,17 @@ public:
     static const Coefficients DefenceSet;
 
 private:
-    // The descriptions that a move is about to change. The search takes its
-    // moves back by restoring them, which gives exactly what describing the
-    // cells again would, at a fraction of the cost.
+    // The descriptions that a move is about to change, and the summary over
+    // them. The search takes its moves back by restoring both, which gives
+    // exactly what describing the cells again would, at a fraction of the cost.
     struct DescriptionLog {
         int count = 0;
         std::int32_t index[33];
         union {
             MoveDescription saved[33];
+        };
+        union {
+            DescriptionSummary summary;
         };
         DescriptionLog() {}
     };
@@ -102,6 +136,12 @@ private:
     void TakeSlot(Kletka &cell);
     void GiveSlotBack(Kletka &cell);
     void Describe(const Kletka &cell);
+    void Account(const MoveDescription &d, int slot, std::int32_t sign);
+    void Recategorize(int view, int slot, unsigned was, unsigned is);
+    // Search with a flag telling whether the caller uses the returned cell
+    // or only its value; most nodes need only the value.
+    Move SearchNode(std::int32_t iz, std::int32_t depth, std::int32_t bound, eSearchMode mode,
+                    bool pickRandom, bool needCell);
     void AddToSums(const Kletka &cell, std::int32_t sign, int direction);
     bool PastTimeLimit() const;
     void CopyFrom(const Pole &other);
@@ -115,6 +155,7 @@ private:
     BoundedList<Move> cDoneMoves;
     Coefficients myCurrent;
     std::int32_t mySums[4] = {};
+    DescriptionSummary cSummary;
     bool myPhase = false;
     std::int32_t ePriceMode = PriceStones;
     std::atomic<bool> StopSearch{false};

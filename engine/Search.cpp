@@ -154,14 +154,37 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
     }
 
     // Step 3. Every free described cell that the node's filter lets through.
-    const BoundedList<MoveDescription> &list = myPole.Descriptions();
-    const MoveDescription *e = list.Data();
-    const MoveDescription *end = e + list.GetCurSize();
-    for (; e != end; ++e) {
-        if (e->iZnak != FREE)
-            continue;
-        if (all || Accepts(*e, depth))
-            out.Push(Move{e->x, e->y, iZnak, CalcPower(*e)});
+    // No filter accepts a cell where neither side's highest weight reaches
+    // 12, and some look only at the side to move, so the board's sets of
+    // such cells, walked in list order, stand in for the whole list.
+    const MoveDescription *cells = myPole.Descriptions().Data();
+    if (all) {
+        const MoveDescription *end = cells + myPole.Descriptions().GetCurSize();
+        for (const MoveDescription *e = cells; e != end; ++e)
+            if (e->iZnak == FREE)
+                out.Push(Move{e->x, e->y, iZnak, CalcPower(*e)});
+    } else {
+        bool mine = true;
+        bool theirs = true;
+        if (own.iStatus == 0) {
+            const bool phase = myPole.PhaseFlag();
+            mine = eMode != DEFENCE;
+            theirs = (eMode == PASSIVE && phase) || (eMode == ACTIVE && !phase);
+        }
+        using S = DescriptionSummary;
+        const S &sum = myPole.Summary();
+        const int view = ViewOf(iZnak);
+        const std::uint64_t *ownSet = sum.cMembers[view][S::Lively];
+        const std::uint64_t *otherSet = sum.cMembers[1 - view][S::Lively];
+        for (int w = 0; w < S::Words; ++w) {
+            std::uint64_t bits = (mine ? ownSet[w] : 0) | (theirs ? otherSet[w] : 0);
+            while (bits != 0) {
+                const MoveDescription &e = cells[64 * w + __builtin_ctzll(bits)];
+                bits &= bits - 1;
+                if (Accepts(e, depth))
+                    out.Push(Move{e.x, e.y, iZnak, CalcPower(e)});
+            }
+        }
     }
 
     // Step 4. Ascending by ordering value; the search takes them from the top.
@@ -171,6 +194,12 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
 
 Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m, bool pickRandom)
 {
+    return SearchNode(iz, d, b, m, pickRandom, true);
+}
+
+Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m,
+                      bool pickRandom, bool needCell)
+{
     ++myNodes;
     const bool maximizing = m == ACTIVE || m == ATTACK;
     const bool threatNode = m == ATTACK || m == DEFENCE;
@@ -178,14 +207,22 @@ Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m
 
     // Step 1. Threat probe: a forced win by threats ends the node at once.
     if (!threatNode && d >= 0 && d < 20 && ThreatDepth[d] >= 1) {
-        Move r = Search(iz, ThreatDepth[d], NothingFound, ATTACK, false);
+        // A win found by threats comes with its cell from a winning cell or
+        // a candidate, never from a fallback, so the probe need not look one up.
+        Move r = SearchNode(iz, ThreatDepth[d], NothingFound, ATTACK, false, false);
         if (r.iValue == WinValue)
             return Move{r.x, r.y, r.iZnak, win};
     }
 
-    // Step 2. Describe the node.
+    // Step 2. Describe the node. The fallback cell matters only to a caller
+    // that uses the cell; the others take the value alone.
     DoskaDescription D(*this, iz, m);
-    const Move fallback{D.own.pcMove->x, D.own.pcMove->y, iz, 0};
+    auto fallback = [&](std::int32_t value) {
+        if (!needCell && !D.own.bWin)
+            return Move{0, 0, iz, value};
+        const MoveDescription &cell = D.MoveCell(D.own);
+        return Move{cell.x, cell.y, iz, value};
+    };
 
     // Step 3. Blocking a five costs no depth.
     if (D.own.iStatus == 2)
@@ -193,18 +230,18 @@ Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m
 
     // Step 4. A sure win.
     if (D.own.bWin)
-        return Move{fallback.x, fallback.y, iz, win};
+        return fallback(win);
 
     // Step 5. Leaf: out of depth, told to stop or out of time.
     const std::int32_t leafValue = threatNode ? 0 : D.own.iValue;
     if (d < 1 || StopSearch.load(std::memory_order_relaxed) || PastTimeLimit())
-        return Move{fallback.x, fallback.y, iz, leafValue};
+        return fallback(leafValue);
 
     // Step 6. Candidates, copied because the children reuse cCandidates.
     D.GenerateMoves(d, false);
     const int n = cCandidates.GetCurSize();
     if (n == 0)
-        return Move{fallback.x, fallback.y, iz, leafValue};
+        return fallback(leafValue);
     CandidateBuffer buffer;
     Move *L = buffer.move;
     const Move *source = cCandidates.Data();
@@ -222,7 +259,7 @@ Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m
         made.iValue = D.own.iValue;
         DescriptionLog log;
         MakeMoveLogged(made, log);
-        Move r = Search(Opponent(iz), d - 1, m == ATTACK ? 0 : best, child, false);
+        Move r = SearchNode(Opponent(iz), d - 1, m == ATTACK ? 0 : best, child, false, false);
         L[i].iValue = r.iValue;
         BackMoveLogged(log);
         if (maximizing) {
@@ -254,7 +291,7 @@ Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m
 
     // Step 10. A phase that only finds the obvious hands the decision back.
     if ((best == -WinValue && m == ACTIVE && myPhase) || (best == WinValue && m == PASSIVE && !myPhase))
-        return fallback;
+        return fallback(0);
 
     // Step 11.
     return Move{choice.x, choice.y, choice.iZnak, best};
@@ -387,8 +424,10 @@ Move Pole::FindEasyMove(std::int32_t iz, std::int32_t level)
     // Steps 7 and 8. A uniform pick among the n best-rated free cells.
     D.GenerateMoves(1, true);
     const int q = cCandidates.GetCurSize();
-    if (q == 0)
-        return Move{D.own.pcMove->x, D.own.pcMove->y, iz, 0};
+    if (q == 0) {
+        const MoveDescription &cell = D.MoveCell(D.own);
+        return Move{cell.x, cell.y, iz, 0};
+    }
     return cCandidates[q - 1 - EngineRandom::Random(q < n ? q : n)];
 }
 

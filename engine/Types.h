@@ -72,6 +72,9 @@ struct Kletka {
     // [point of view: KREST, NOL][direction]: eight 2-bit digits for the
     // cells at distances -4..-1, +1..+4 (0 blocked, 1 own, 2 free).
     std::uint32_t LineCode[2][4] = {};
+    // The class of each of those lines, kept with the codes so that a stone
+    // nearby needs one look-up per point of view rather than eight.
+    std::uint8_t iClass[2][4] = {};
 
     bool operator==(const Kletka &) const = default;
 };

@@ -18,8 +18,51 @@ inline Pole Board(std::initializer_list<Move> moves)
     return p;
 }
 
-// The moves, every cell, the descriptions and (a search resets them) the
-// running sums agree.
+// The summary the board keeps, counted afresh from its descriptions.
+inline DescriptionSummary Tally(const Pole &p)
+{
+    using S = DescriptionSummary;
+    auto four = [](int w) { return w == 32 || w == 48; };
+    auto three = [](int w) { return w == 24 || w == 28; };
+    S s;
+    for (int i = 0; i < p.Descriptions().GetCurSize(); ++i) {
+        const MoveDescription &d = p.Descriptions()[i];
+        if (d.iZnak != FREE) {
+            const int v = ViewOf(d.iZnak);
+            s.iStoneValueSum[v] += d.side[v].iValueSum;
+            s.iStoneBlockSum[v] += d.side[1 - v].iWeightSum;
+            continue;
+        }
+        for (int v = 0; v < 2; ++v) {
+            const int max = d.side[v].iMax, second = d.side[v].iSecond;
+            s.iFreeValueSum[v] += d.side[v].iValueSum;
+            auto put = [&](S::Category c) {
+                ++s.iCount[v][c];
+                s.cMembers[v][c][i / 64] |= std::uint64_t(1) << (i % 64);
+            };
+            if (max == 64)
+                put(S::Five);
+            if (max == 56)
+                put(S::OpenFour);
+            if (four(max))
+                put(S::Four);
+            if (four(max) && four(second))
+                put(S::DoubleFour);
+            if (four(max) && three(second))
+                put(S::FourThree);
+            if (three(max) && three(second))
+                put(S::DoubleThree);
+            if (max >= 24)
+                put(S::ThreeOrBetter);
+            if (max >= 12)
+                put(S::Lively);
+        }
+    }
+    return s;
+}
+
+// The moves, every cell, the descriptions, the summary over them and (a
+// search resets them) the running sums agree.
 inline void ExpectSameBoard(const Pole &a, const Pole &b, bool sumsToo = true)
 {
     ASSERT_EQ(a.DoneMoves().GetCurSize(), b.DoneMoves().GetCurSize());
@@ -31,6 +74,8 @@ inline void ExpectSameBoard(const Pole &a, const Pole &b, bool sumsToo = true)
     ASSERT_EQ(a.Descriptions().GetCurSize(), b.Descriptions().GetCurSize());
     for (int i = 0; i < a.Descriptions().GetCurSize(); ++i)
         ASSERT_EQ(a.Descriptions()[i], b.Descriptions()[i]);
+    ASSERT_TRUE(a.Summary() == Tally(a));
+    ASSERT_TRUE(b.Summary() == Tally(b));
     for (int i = 0; i < 4 && sumsToo; ++i)
         ASSERT_EQ(a.RunningSums()[i], b.RunningSums()[i]);
 }
