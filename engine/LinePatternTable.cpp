@@ -200,18 +200,32 @@ constexpr std::array<std::uint8_t, 65536> TheByteTable = BuildByteTable();
 
 } // namespace
 
-const std::int32_t LineWeight[LinePattern::ClassCount] = {
+constexpr std::int32_t LineWeight[LinePattern::ClassCount] = {
     0,  0,  6,  16, 32, 0,  0,  0,  0,  0,  // 0..9
     14, 28, 12, 24, 56, 13, 0,  0,  0,  0,  // 10..19
     16, 16, 16, 32, 64, 16, 0,  48, 56, 32, // 20..29
     24, 28, 16};                            // 30..32
 
-const std::int32_t LineValue[LinePattern::ClassCount] = {
+constexpr std::int32_t LineValue[LinePattern::ClassCount] = {
     0,  0,  8,  11, 16, 11, 0,  0,  0,  0,  // 0..9
     14, 19, 12, 16, 16, 14, 0,  0,  0,  0,  // 10..19
     11, 11, 11, 16, 16, 11, 0,  16, 16, 16, // 20..29
     16, 19, 11};                            // 30..32
 
+namespace {
+
+constexpr std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> BuildLineKeys()
+{
+    std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> keys{};
+    for (int dir = 0; dir < 4; ++dir)
+        for (int c = 0; c < LinePattern::ClassCount; ++c)
+            keys[dir][c] = LineValue[c] << 16 | LineWeight[c] << 2 | dir;
+    return keys;
+}
+
+} // namespace
+
+constexpr std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> LineKeys = BuildLineKeys();
 const std::int32_t *const LinePatternTable = TheTable.data();
 const std::uint8_t *const LineClassTable = TheByteTable.data();
 

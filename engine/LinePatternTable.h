@@ -23,6 +23,10 @@ const std::array<std::int32_t, 65536> &Table();
 
 extern const std::int32_t LineWeight[LinePattern::ClassCount];
 extern const std::int32_t LineValue[LinePattern::ClassCount];
+// A class's key in direction dir: the value in the high half, then the
+// weight, then the direction in the two lowest bits. Summing the keys of
+// four directions sums their weights and values at once.
+extern const std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> LineKeys;
 
 // The table itself, a flat array indexed by the raw code.
 extern const std::int32_t *const LinePatternTable;
@@ -41,14 +45,14 @@ inline void DescribeSide(const std::uint8_t cls[4], SideLines &s)
     // highest key is the highest weight, ties going to the highest-numbered
     // direction, and the second highest key carries the second weight.
     std::int32_t key[4];
-    std::int32_t weightSum = 0;
-    std::int32_t valueSum = 0;
+    std::int32_t all = 0;
     for (int dir = 0; dir < 4; ++dir) {
-        const std::int32_t w = LineWeight[cls[dir]];
-        weightSum += w;
-        valueSum += LineValue[cls[dir]];
-        key[dir] = (w << 2) | dir;
+        const std::int32_t k = LineKeys[dir][cls[dir]];
+        all += k;
+        key[dir] = k & 0xFFFF;
     }
+    const std::int32_t weightSum = ((all & 0xFFFF) - (0 + 1 + 2 + 3)) >> 2;
+    const std::int32_t valueSum = all >> 16;
     const std::int32_t hi01 = key[0] > key[1] ? key[0] : key[1];
     const std::int32_t lo01 = key[0] > key[1] ? key[1] : key[0];
     const std::int32_t hi23 = key[2] > key[3] ? key[2] : key[3];

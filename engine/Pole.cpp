@@ -198,27 +198,35 @@ const Kletka &Pole::Cell(int x, int y) const
 void Pole::Describe(const Kletka &cell)
 {
     MoveDescription &d = cDescriptions.Data()[cell.iDesc];
-    if (d.iZnak != FREE || cell.iZnak != FREE) {
+    if (d.iZnak != cell.iZnak) {
+        // The cell was taken or freed: out of the summary as it was, in as it is.
         Account(d, cell.iDesc, -1);
-        d.x = cell.x;
-        d.y = cell.y;
         d.iZnak = cell.iZnak;
         DescribeClasses(cell, d);
         Account(d, cell.iDesc, +1);
         return;
     }
-    // A free cell stays free: only what changed goes into the summary.
-    d.x = cell.x;
-    d.y = cell.y;
-    const SideLines before[2] = {d.side[0], d.side[1]};
+    // Otherwise only what changed goes into the summary.
+    DescriptionSummary &s = cSummary;
+    if (cell.iZnak != FREE) {
+        const int v = ViewOf(cell.iZnak);
+        const std::int32_t value = d.side[v].iValueSum;
+        const std::int32_t block = d.side[1 - v].iWeightSum;
+        DescribeClasses(cell, d);
+        s.iStoneValueSum[v] += d.side[v].iValueSum - value;
+        s.iStoneBlockSum[v] += d.side[1 - v].iWeightSum - block;
+        return;
+    }
+    const unsigned was[2] = {Categories[d.side[0].iMax][d.side[0].iSecond],
+                             Categories[d.side[1].iMax][d.side[1].iSecond]};
+    const std::int32_t value[2] = {d.side[0].iValueSum, d.side[1].iValueSum};
     DescribeClasses(cell, d);
     for (int view = 0; view < 2; ++view) {
         const SideLines &now = d.side[view];
-        cSummary.iFreeValueSum[view] += now.iValueSum - before[view].iValueSum;
-        const unsigned was = Categories[before[view].iMax][before[view].iSecond];
+        s.iFreeValueSum[view] += now.iValueSum - value[view];
         const unsigned is = Categories[now.iMax][now.iSecond];
-        if (was != is)
-            Recategorize(view, cell.iDesc, was, is);
+        if (was[view] != is)
+            Recategorize(view, cell.iDesc, was[view], is);
     }
 }
 
@@ -262,15 +270,19 @@ void Pole::TakeSlot(Kletka &cell)
     if (cDescriptions.GetCurSize() >= cDescriptions.GetSize())
         throw xParam("Stack is full.");
     cell.iDesc = cDescriptions.GetCurSize();
-    cDescriptions.Push(MoveDescription{});
+    MoveDescription fresh;
+    fresh.x = cell.x;
+    fresh.y = cell.y;
+    cDescriptions.Push(fresh);
 }
 
-void Pole::GiveSlotBack(Kletka &cell)
+void Pole::GiveSlotBack(Kletka &cell, bool account)
 {
     const MoveDescription &top = cDescriptions.Top();
     if (top.x != cell.x || top.y != cell.y)
         throw xParam("Pole::DelKletka - Moves are different.");
-    Account(top, cell.iDesc, -1);
+    if (account)
+        Account(top, cell.iDesc, -1);
     cDescriptions.Pop();
     cell.iDesc = -1;
 }
@@ -397,12 +409,12 @@ void Pole::DelKletka(int a, bool describe)
         n.iClass[0][nb.dir] = LineClassTable[n.LineCode[0][nb.dir]];
         n.iClass[1][nb.dir] = LineClassTable[n.LineCode[1][nb.dir]];
         if (nb.near && --n.iNear == 0)
-            GiveSlotBack(n);
+            GiveSlotBack(n, describe);
         if (describe && n.iDesc != -1)
             Describe(n);
     }
     if (--cell.iNear == 0)
-        GiveSlotBack(cell);
+        GiveSlotBack(cell, describe);
     if (describe && cell.iDesc != -1)
         Describe(cell);
 }

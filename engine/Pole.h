@@ -134,7 +134,8 @@ private:
     void AddKletka(int a);
     void DelKletka(int a, bool describe);
     void TakeSlot(Kletka &cell);
-    void GiveSlotBack(Kletka &cell);
+    // Without `account` the summary is left to be restored by the caller.
+    void GiveSlotBack(Kletka &cell, bool account);
     void Describe(const Kletka &cell);
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
     void Recategorize(int view, int slot, unsigned was, unsigned is);

@@ -94,10 +94,10 @@ bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
     // five steps either way.
     const MoveDescription &ref = *opponent.pcOpenFour;
     const int dir = ref.Of(them).iMaxDir;
-    for (int t = -5; t <= 5; ++t)
-        if (ref.x + t * DirDx[dir] == e.x && ref.y + t * DirDy[dir] == e.y)
-            return true;
-    return false;
+    const int dx = e.x - ref.x;
+    const int dy = e.y - ref.y;
+    const int t = DirDy[dir] != 0 ? dy * DirDy[dir] : dx * DirDx[dir]; // steps along the line
+    return t >= -5 && t <= 5 && dx == t * DirDx[dir] && dy == t * DirDy[dir];
 }
 
 bool DoskaDescription::Accepts(const MoveDescription &e, std::int32_t d) const
@@ -154,9 +154,9 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
     }
 
     // Step 3. Every free described cell that the node's filter lets through.
-    // No filter accepts a cell where neither side's highest weight reaches
-    // 12, and some look only at the side to move, so the board's sets of
-    // such cells, walked in list order, stand in for the whole list.
+    // Every filter asks for a least weight on one side or both, so the
+    // board's sets of cells that reach it, walked in list order, stand in
+    // for the whole list.
     const MoveDescription *cells = myPole.Descriptions().Data();
     if (all) {
         const MoveDescription *end = cells + myPole.Descriptions().GetCurSize();
@@ -164,20 +164,39 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
             if (e->iZnak == FREE)
                 out.Push(Move{e->x, e->y, iZnak, CalcPower(*e)});
     } else {
-        bool mine = true;
-        bool theirs = true;
-        if (own.iStatus == 0) {
-            const bool phase = myPole.PhaseFlag();
-            mine = eMode != DEFENCE;
-            theirs = (eMode == PASSIVE && phase) || (eMode == ACTIVE && !phase);
-        }
+        // The set to walk for each side: cells where its highest weight
+        // reaches 12, or 24 where the filter asks for a three or better.
         using S = DescriptionSummary;
-        const S &sum = myPole.Summary();
+        enum Walk { None, Lively, Three };
+        Walk mine = None;
+        Walk theirs = None;
+        const Walk ownThreat = depth <= 3 ? Three : Lively;
+        switch (own.iStatus) {
+        case 0:
+            if (eMode == DEFENCE)
+                break;
+            mine = ownThreat;
+            if (eMode != ATTACK && (eMode == PASSIVE) == myPole.PhaseFlag())
+                theirs = depth <= 5 ? Three : Lively; // a block counts too
+            break;
+        case 1:
+        case 3:
+            mine = theirs = Three;
+            break;
+        case 4:
+            mine = Three;
+            theirs = Lively;
+            break;
+        }
+        auto set = [&](int view, Walk walk) -> const std::uint64_t * {
+            const S &sum = myPole.Summary();
+            return walk == None ? nullptr : sum.cMembers[view][walk == Three ? S::ThreeOrBetter : S::Lively];
+        };
         const int view = ViewOf(iZnak);
-        const std::uint64_t *ownSet = sum.cMembers[view][S::Lively];
-        const std::uint64_t *otherSet = sum.cMembers[1 - view][S::Lively];
+        const std::uint64_t *ownSet = set(view, mine);
+        const std::uint64_t *otherSet = set(1 - view, theirs);
         for (int w = 0; w < S::Words; ++w) {
-            std::uint64_t bits = (mine ? ownSet[w] : 0) | (theirs ? otherSet[w] : 0);
+            std::uint64_t bits = (ownSet ? ownSet[w] : 0) | (otherSet ? otherSet[w] : 0);
             while (bits != 0) {
                 const MoveDescription &e = cells[64 * w + __builtin_ctzll(bits)];
                 bits &= bits - 1;
