@@ -52,6 +52,7 @@ int main(int argc, char **argv)
     for (int level : {2, 4, 6, 8}) {
         std::vector<double> ms;
         double totalCalls = 0, totalSeconds = 0;
+        double middleCalls = 0, middleSeconds = 0;
         for (const NamedPosition &p : positions) {
             std::vector<double> runs;
             std::uint64_t calls = 0;
@@ -69,6 +70,10 @@ int main(int argc, char **argv)
             ms.push_back(median);
             totalCalls += static_cast<double>(calls);
             totalSeconds += median / 1000.0;
+            if (p.name.rfind("middle", 0) == 0) {
+                middleCalls += static_cast<double>(calls);
+                middleSeconds += median / 1000.0;
+            }
             std::printf("%-18s %5d %10.2f %12llu %14.0f\n", p.name.c_str(), level, median,
                         static_cast<unsigned long long>(calls),
                         median > 0 ? static_cast<double>(calls) / (median / 1000.0) : 0.0);
@@ -76,17 +81,17 @@ int main(int argc, char **argv)
                 record << p.name << ' ' << level << ' ' << found.x << ' ' << found.y << ' '
                        << found.iZnak << ' ' << found.iValue << '\n';
         }
-        std::printf("LEVEL %d: median %.2f ms/move, max %.2f ms, %.0f search calls/s overall\n\n", level,
-                    Median(ms), *std::max_element(ms.begin(), ms.end()),
-                    totalSeconds > 0 ? totalCalls / totalSeconds : 0.0);
+        std::printf("LEVEL %d: median %.2f ms/move, max %.2f ms, %.0f search calls/s overall, "
+                    "%.0f on the middle games\n\n",
+                    level, Median(ms), *std::max_element(ms.begin(), ms.end()),
+                    totalSeconds > 0 ? totalCalls / totalSeconds : 0.0,
+                    middleSeconds > 0 ? middleCalls / middleSeconds : 0.0);
     }
 
     if (timed) {
-        // A 2-second budget on the positions where the search has most to do.
+        // A 2-second budget on every position.
         std::vector<double> over;
         for (const NamedPosition &p : positions) {
-            if (p.moves.size() < 10)
-                continue;
             Pole pole = p.Board();
             EngineRandom::SetFixedSeed(1);
             const auto start = Clock::now();
@@ -94,13 +99,18 @@ int main(int argc, char **argv)
             const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             over.push_back(ms - 2000.0);
             std::printf("%-18s timed 2 s: returned after %.1f ms\n", p.name.c_str(), ms);
-            if (over.size() == 6)
-                break;
         }
-        // Searches that finish early (a forced win, the deepest level) return
-        // well inside the budget; the maximum is what the limit must hold.
-        std::printf("TIMED 2 s: returned %.1f ms past the budget at the median, %.1f ms at most\n",
-                    Median(over), *std::max_element(over.begin(), over.end()));
+        // Searches that finish early (a forced win, the deepest level, no
+        // time for another level) return well inside the budget; the ones
+        // that run into the limit show what it holds.
+        std::vector<double> cut;
+        for (double o : over)
+            if (o > -100.0)
+                cut.push_back(o);
+        std::printf("TIMED 2 s: %zu of %zu searches ran into the limit and returned %.1f ms past it at "
+                    "the median, %.1f ms at most\n",
+                    cut.size(), over.size(), Median(cut),
+                    cut.empty() ? 0.0 : *std::max_element(cut.begin(), cut.end()));
     }
     return 0;
 }

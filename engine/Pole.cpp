@@ -12,10 +12,10 @@ namespace {
 // each distance directions 0..3. Taking a stone back walks the same list
 // backwards.
 struct Neighbour {
-    std::int16_t index;  // the neighbour's cell index
-    std::uint8_t dir;    // the direction of the line
-    std::uint8_t shift;  // bit position of the digit that stands for the stone
-    bool near;           // within two steps: counts towards iNear
+    std::int16_t index; // the neighbour's cell index
+    std::uint8_t dir;   // the direction of the line
+    bool near;          // within two steps: counts towards iNear
+    std::uint32_t digit; // the two bits of the digit that stands for the stone
 };
 
 struct NeighbourList {
@@ -39,9 +39,8 @@ constexpr std::array<NeighbourList, CellCount> BuildNeighbours()
                     int p = -k; // where the stone stands as seen from the neighbour
                     int digit = p < 0 ? p + 4 : p + 3;
                     list.entry[list.count++] = {static_cast<std::int16_t>(nx + BoardSize * ny),
-                                                static_cast<std::uint8_t>(dir),
-                                                static_cast<std::uint8_t>(2 * digit),
-                                                k >= -2 && k <= 2};
+                                                static_cast<std::uint8_t>(dir), k >= -2 && k <= 2,
+                                                3u << (2 * digit)};
                 }
         }
     return all;
@@ -335,8 +334,9 @@ void Pole::AddKletka(int a)
     for (int i = 0; i < list.count; ++i) {
         const Neighbour &nb = list.entry[i];
         Kletka &n = myCells[nb.index];
-        n.LineCode[own][nb.dir] ^= 3u << nb.shift;   // free (2) -> own (1)
-        n.LineCode[other][nb.dir] ^= 2u << nb.shift; // free (2) -> blocked (0)
+        const std::uint32_t free = nb.digit & nb.digit << 1;
+        n.LineCode[own][nb.dir] ^= nb.digit; // free (2) -> own (1)
+        n.LineCode[other][nb.dir] ^= free;   // free (2) -> blocked (0)
         n.iClass[own][nb.dir] = LineClassTable[n.LineCode[own][nb.dir]];
         n.iClass[other][nb.dir] = LineClassTable[n.LineCode[other][nb.dir]];
         if (nb.near && n.iNear++ == 0)
@@ -402,8 +402,8 @@ void Pole::DelKletka(int a, bool describe)
     for (int i = list.count - 1; i >= 0; --i) {
         const Neighbour &nb = list.entry[i];
         Kletka &n = myCells[nb.index];
-        const std::uint32_t clear = ~(3u << nb.shift);
-        const std::uint32_t free = 2u << nb.shift;
+        const std::uint32_t clear = ~nb.digit;
+        const std::uint32_t free = nb.digit & nb.digit << 1;
         n.LineCode[0][nb.dir] = (n.LineCode[0][nb.dir] & clear) | free;
         n.LineCode[1][nb.dir] = (n.LineCode[1][nb.dir] & clear) | free;
         n.iClass[0][nb.dir] = LineClassTable[n.LineCode[0][nb.dir]];
