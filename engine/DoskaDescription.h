@@ -1,8 +1,9 @@
 #pragma once
 
-// A one-pass summary of a board for one side to move: each side's threats,
-// what the side to move is forced to answer, sure wins and the value of the
-// position. The search builds one at every node.
+// A summary of a board for one side to move: each side's threats, what the
+// side to move is forced to answer, sure wins and the value of the position.
+// The search builds one at every node, so it is read from the totals the
+// board keeps rather than counted cell by cell.
 
 #include "Pole.h"
 
@@ -10,7 +11,6 @@
 
 struct SideDescription {
     const MoveDescription *pcMove; // the winning cell once bWin is set; see MoveCell
-
     const MoveDescription *pcOpenFour;
     const MoveDescription *pcFour;
     const MoveDescription *pcFive;
