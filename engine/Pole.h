@@ -163,5 +163,9 @@ private:
     std::uint64_t myNodes = 0;
 };
 
+// Sorts n > 0 moves ascending by value and picks one at random from the top,
+// reaching down as long as each next move is within 33 of the one above it.
+Move PickNearTheTop(Move *moves, int n);
+
 // Milliseconds of a steady process clock (never 0, which means "no limit").
 std::int64_t ClockMs();

@@ -211,6 +211,15 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
         SortByValue(out.Data(), 0, out.GetCurSize() - 1);
 }
 
+Move PickNearTheTop(Move *moves, int n)
+{
+    SortByValue(moves, 0, n - 1);
+    int k = n - 1;
+    while (k > 0 && moves[k].iValue - moves[k - 1].iValue < 33)
+        --k;
+    return moves[k + EngineRandom::Random(n - k)];
+}
+
 Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m, bool pickRandom)
 {
     return SearchNode(iz, d, b, m, pickRandom, true);
@@ -299,14 +308,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     }
 
     // Step 9. At the root, a random pick among the moves close to the top.
-    Move choice = bestMove;
-    if (pickRandom) {
-        SortByValue(L, 0, n - 1);
-        int k = n - 1;
-        while (k > 0 && L[k].iValue - L[k - 1].iValue < 33)
-            --k;
-        choice = L[k + EngineRandom::Random(n - k)];
-    }
+    const Move choice = pickRandom ? PickNearTheTop(L, n) : bestMove;
 
     // Step 10. A phase that only finds the obvious hands the decision back.
     if ((best == -WinValue && m == ACTIVE && myPhase) || (best == WinValue && m == PASSIVE && !myPhase))

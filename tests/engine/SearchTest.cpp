@@ -11,6 +11,7 @@
 #include <fstream>
 #include <future>
 #include <random>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -88,6 +89,29 @@ TEST(Pole, CalcPriceSplitsOneHundredFifty)
     EXPECT_EQ(adjusted.iKrest, 75 + static_cast<int>(std::atan(0.02 * 44) * 0.6366199048125918 *
                                                      0.15 * 150.0));
     EXPECT_EQ(adjusted.iKrest + adjusted.iNol, 150);
+}
+
+TEST(Search, RandomPickStaysWithinTheWindowAtTheTop)
+{
+    // 100, 90 and 50 at the top: the gap of 40 closes the window after two.
+    std::set<int> picked;
+    for (unsigned seed = 1; seed <= 64; ++seed) {
+        EngineRandom::SetFixedSeed(seed);
+        Move moves[] = {{1, 0, KREST, 50}, {2, 0, KREST, 100}, {3, 0, KREST, 10}, {4, 0, KREST, 90}};
+        picked.insert(PickNearTheTop(moves, 4).x);
+    }
+    EXPECT_EQ(picked, (std::set<int>{2, 4}));
+
+    // Steps under 33 keep it open all the way down; a lone move is the pick.
+    picked.clear();
+    for (unsigned seed = 1; seed <= 64; ++seed) {
+        EngineRandom::SetFixedSeed(seed);
+        Move moves[] = {{1, 0, KREST, 68}, {2, 0, KREST, 100}, {3, 0, KREST, 70}};
+        picked.insert(PickNearTheTop(moves, 3).x);
+    }
+    EXPECT_EQ(picked, (std::set<int>{1, 2, 3}));
+    Move one[] = {{7, 7, NOL, -5}};
+    EXPECT_EQ(PickNearTheTop(one, 1), one[0]);
 }
 
 TEST(FindMove, EmptyAndFullBoards)
