@@ -2,6 +2,7 @@
 
 // Boards for the engine tests and a comparison of everything a board holds.
 
+#include "LinePatternTable.h"
 #include "Pole.h"
 
 #include <gtest/gtest.h>
@@ -69,8 +70,13 @@ inline void ExpectSameBoard(const Pole &a, const Pole &b, bool sumsToo = true)
     for (int i = 0; i < a.DoneMoves().GetCurSize(); ++i)
         ASSERT_EQ(a.DoneMoves()[i], b.DoneMoves()[i]);
     for (int y = 0; y < BoardSize; ++y)
-        for (int x = 0; x < BoardSize; ++x)
-            ASSERT_EQ(a.Cell(x, y), b.Cell(x, y)) << "cell " << x << "," << y;
+        for (int x = 0; x < BoardSize; ++x) {
+            const Kletka &cell = a.Cell(x, y);
+            ASSERT_EQ(cell, b.Cell(x, y)) << "cell " << x << "," << y;
+            for (int view = 0; view < 2; ++view)
+                for (int dir = 0; dir < 4; ++dir)
+                    ASSERT_EQ(cell.iClass[view][dir], LinePatternTable[cell.LineCode[view][dir]]);
+        }
     ASSERT_EQ(a.Descriptions().GetCurSize(), b.Descriptions().GetCurSize());
     for (int i = 0; i < a.Descriptions().GetCurSize(); ++i)
         ASSERT_EQ(a.Descriptions()[i], b.Descriptions()[i]);
