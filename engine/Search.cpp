@@ -154,7 +154,7 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
     }
 
     // Step 3. Every free described cell that the node's filter lets through.
-    // Every filter asks for a least weight on one side or both, so the
+    // Every filter asks for a minimum weight on one side or both, so the
     // board's sets of cells that reach it, walked in list order, stand in
     // for the whole list.
     const MoveDescription *cells = myPole.Descriptions().Data();
