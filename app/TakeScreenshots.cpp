@@ -93,13 +93,13 @@ int main(int argc, char **argv)
     // A won game: set up four in a row in edit mode, then play the fifth.
     app.MainFrame()->OnCommand(ID_NEW_GAME);
     scenes.Settle();
-    app.MainFrame()->OnCommand(ID_EDIT_MODE);
+    app.MainFrame()->OnCommand(ID_GAME_EDITMODE);
     for (int i = 0; i < 4; ++i) {
         scenes.Play(5 + i, 12, true);
         scenes.Play(6 + i, 9 - i, false);
     }
     scenes.Play(12, 5, false);
-    app.MainFrame()->OnCommand(ID_EDIT_MODE);
+    app.MainFrame()->OnCommand(ID_GAME_EDITMODE);
     scenes.Play(9, 12);
     scenes.Shoot("won-game");
 

@@ -34,7 +34,6 @@ class BenchView : public CDivuzViewBase, public IDivuzView
     BenchView() { myDoc.AddView(this); }
     ~BenchView() override { myDoc.RemoveView(this); }
     CDivuzDoc *GetDocument() const override { return &myDoc; }
-    QObject *ReplyTarget() override { return this; }
     void OnUpdate() override { myDoc.ClearSoundEvent(); }
 
     mutable CDivuzDoc myDoc;

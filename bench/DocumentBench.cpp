@@ -28,11 +28,9 @@ class BenchView : public IDivuzView {
 public:
     explicit BenchView(CDivuzDoc &doc) : myDoc(doc) {}
     void OnUpdate() override { myDoc.ClearSoundEvent(); }
-    QObject *ReplyTarget() override { return &myTarget; }
 
 private:
     CDivuzDoc &myDoc;
-    QObject myTarget;
 };
 
 int HistorySize(const CDivuzDoc &doc)

@@ -13,9 +13,6 @@
 
 namespace {
 
-// Level setting 0..10 -> level index.
-constexpr std::array<int, LevelCount> LevelIndexTable = {0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4};
-
 void Report(BestGamesProblem *problem, bool badVersion, const std::string &text)
 {
     if (problem != nullptr) {
@@ -30,7 +27,7 @@ int LevelIndex(int level)
 {
     if (level < 0 || level > MaxLevel)
         throw xParam("LevelIndex : Strange Level");
-    return LevelIndexTable[level];
+    return StrengthSettings[level].bestGamesLevel;
 }
 
 BestGames::BestGames() : AbstractArray<DataDivuzDoc>(BestEntryCount) {}

@@ -3,7 +3,12 @@
 // The game document: owner of the game record, of the request record it
 // shares with the engine thread, and of that thread. Every decision about
 // the game is taken here on the user-interface thread; the engine works only
-// on its own thread and answers through reply commands in the view's queue.
+// on its own thread and answers through reply commands posted to the
+// document itself, so they are taken over in order on the user-interface
+// thread. The work is spread over files by concern: the turn cycle
+// (DivuzDoc.cpp), the commands (DocumentCommands.cpp), undo, redo, hint and
+// the modes (DocumentHistory.cpp), the clocks (DocumentClock.cpp) and the
+// saved-game file (DocumentFile.cpp).
 
 #include "DivuzCommands.h"
 #include "DivuzView.h"
@@ -15,6 +20,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The request that stands for a strength setting: the message, Depth and
@@ -26,8 +32,8 @@ struct LevelRequest {
 };
 
 // The request for the computer's own move, or for a hint, at a Level;
-// nullptr for a Level outside 0..10.
-const LevelRequest *LevelRequestFor(int level, bool forHint);
+// nothing for a Level outside 0..10.
+std::optional<LevelRequest> LevelRequestFor(int level, bool forHint);
 
 // The message shown when a file holds no readable game, and the caption of
 // every message about opening or saving a game except a wrong version
@@ -43,9 +49,7 @@ public:
     // Stops the engine thread.
     ~CDivuzDoc() override;
 
-    // The views, updated in the order they were added. The first one's
-    // reply object receives the engine thread's replies. Removing the view
-    // the engine replies to stops the engine thread first.
+    // The views, updated in the order they were added.
     void AddView(IDivuzView *view);
     void RemoveView(IDivuzView *view);
     void UpdateAllViews();
@@ -128,7 +132,6 @@ public:
     void OnTimePulse();
 
     // Routes a command id to its handler; false when the document has none.
-    // Engine replies reach it only while their request is the one out.
     bool OnCommand(int id);
 
     // The request record, readable while no request is out (IsThinking false).
@@ -136,7 +139,8 @@ public:
     bool HasEngineThread() const { return myThread != nullptr; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Takes the engine thread's replies and error reports.
+    bool event(QEvent *event) override;
 
 private:
     void PostRequest(int message, int replyCommand, int soundEvent, std::int32_t param = 0);
@@ -148,7 +152,6 @@ private:
     void StartOpenedGame(const DataDivuzDoc &opened);
 
     std::unique_ptr<PoleThread> myThread;
-    IDivuzView *myEngineView = nullptr; // the view the engine thread replies to
     PoleRequest myRequest;
     DataDivuzDoc myData;
     std::vector<IDivuzView *> myViews;

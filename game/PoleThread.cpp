@@ -8,9 +8,10 @@
 #include <exception>
 #include <utility>
 
-PoleThread::PoleThread(QObject *view) : myView(view) {}
+PoleThread::PoleThread(QObject *receiver) : myReceiver(receiver) {}
 
-PoleThread::PoleThread(QObject *view, const BoundedList<Move> &moves) : myView(view)
+PoleThread::PoleThread(QObject *receiver, const BoundedList<Move> &moves)
+    : myReceiver(receiver)
 {
     // Built on the user-interface thread, so an error is reported directly.
     try {
@@ -185,10 +186,10 @@ void PoleThread::Reply(const PoleRequest &request, std::uint64_t ticket)
 {
     // While the thread is being stopped nobody waits for this request.
     if (!myPole.IsStopRequested())
-        QCoreApplication::postEvent(myView, new DivuzCommandEvent(request.ReplyCommand, ticket));
+        QCoreApplication::postEvent(myReceiver, new DivuzCommandEvent(request.ReplyCommand, ticket));
 }
 
 void PoleThread::PostError(const std::string &text)
 {
-    QCoreApplication::postEvent(myView, new EngineErrorEvent(text));
+    QCoreApplication::postEvent(myReceiver, new EngineErrorEvent(text));
 }

@@ -3,8 +3,8 @@
 // The engine thread: one per game. It owns the engine board and works
 // through a queue of messages, each naming a request record of the document.
 // It makes the request on its board, writes the results back into the same
-// record and posts the reply command the record names to the view's object,
-// so every result is taken over on the user-interface thread in queue order.
+// record and posts the reply command the record names to the receiver (the
+// document), so every result is taken over on the user-interface thread in queue order.
 
 #include "Pole.h"
 #include "Records.h"
@@ -31,12 +31,13 @@ enum PoleThreadMessages : int {
 
 class PoleThread {
 public:
-    // An empty board; the replies go to view, which must outlive the thread.
-    explicit PoleThread(QObject *view);
+    // An empty board; the replies go to receiver, which must outlive the
+    // thread.
+    explicit PoleThread(QObject *receiver);
     // The board after the given moves in order. A refused move ends the
     // replay silently; any other error is reported and ends it likewise.
     // The moves before the one that failed stay on the board.
-    PoleThread(QObject *view, const BoundedList<Move> &moves);
+    PoleThread(QObject *receiver, const BoundedList<Move> &moves);
     // Stops the thread first when it still runs.
     ~PoleThread();
 
@@ -78,7 +79,7 @@ private:
     void PostError(const std::string &text);
 
     Pole myPole;
-    QObject *myView;
+    QObject *myReceiver;
     std::thread myThread;
     std::mutex myQueueMutex;
     std::condition_variable myQueueWake;

@@ -5,15 +5,15 @@
 // when it needs the settings, so a change reaches it at its next copy.
 
 #include "Containers.h"
+#include "Levels.h"
 #include "WndLayout.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-// Playing strengths 0..10: instant, five fixed thinking times, five named
-// levels. Tables indexed by Level have LevelCount entries.
-inline constexpr int LevelCount = 11;
+// Playing strengths 0..10, as the table of strength settings lists them.
+inline constexpr int LevelCount = SettingCount;
 inline constexpr int MaxLevel = LevelCount - 1;
 // WhoBeginsMode: 0 the player, 1 the computer, 2 alternately.
 inline constexpr int MaxWhoBeginsMode = 2;

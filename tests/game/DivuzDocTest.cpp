@@ -68,7 +68,6 @@ public:
         updates.push_back(std::move(data));
         myDoc.ClearSoundEvent();
     }
-    QObject *ReplyTarget() override { return &myTarget; }
 
     int CountSound(int soundEvent) const
     {
@@ -82,7 +81,6 @@ public:
 
 private:
     CDivuzDoc &myDoc;
-    QObject myTarget;
 };
 
 // Stripes two cells wide in every line: no five for either side anywhere.

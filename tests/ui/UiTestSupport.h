@@ -22,7 +22,6 @@ class TestView : public CDivuzViewBase, public IDivuzView
     TestView() { myDoc.AddView(this); }
     ~TestView() override { myDoc.RemoveView(this); }
     CDivuzDoc *GetDocument() const override { return &myDoc; }
-    QObject *ReplyTarget() override { return this; }
     void OnUpdate() override
     {
         pole.OnUpdate();

@@ -56,7 +56,7 @@ const MenuItem HelpMenu[] = {{ID_HELP_FINDER, "&Témata nápovědy"}, {0, nullpt
 // Toolbar buttons in order; 0 is a separator. The picture strip holds one
 // icon per button.
 const int ToolBarButtons[] = {ID_FILE_NEW, ID_OPEN_GAME, ID_FILE_SAVE_AS, 0, ID_EDIT_UNDO, ID_REDO,
-                              0,           ID_HINT,      0,               ID_EDIT_MODE, 0,
+                              0,           ID_HINT,      0,               ID_GAME_EDITMODE, 0,
                               ID_OPTIONS,  ID_BEST_GAMES};
 
 struct Accelerator {
@@ -184,13 +184,13 @@ void CMainFrame::CreateMenus()
     game->addAction(MakeAction(ID_REDO, "&Opakovat\tCtrl+X"));
     game->addSeparator();
     fill(game->addMenu("&Kdo začíná"), WhoBeginsMenu);
-    game->addAction(MakeAction(ID_EDIT_MODE, "&Editovací režim"));
+    game->addAction(MakeAction(ID_GAME_EDITMODE, "&Editovací režim"));
     game->addAction(MakeAction(ID_HINT, "&Nápověda"));
 
     fill(menuBar()->addMenu("&Zobrazit"), ViewMenu);
     fill(menuBar()->addMenu("&Nápověda"), HelpMenu);
 
-    for (int id : {ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE, ID_EDIT_MODE, ID_VIEW_TOOLBAR,
+    for (const int id : std::initializer_list<int>{ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE, ID_GAME_EDITMODE, ID_VIEW_TOOLBAR,
                    ID_VIEW_STATUS_BAR, ID_VIEW_INFO})
         Action(id)->setCheckable(true);
 }

@@ -28,7 +28,6 @@ public:
 
     // IDivuzView: the document changed.
     void OnUpdate() override;
-    QObject *ReplyTarget() override { return this; }
 
     // Called after every update, once the windows have their new state; the
     // frame refreshes its commands and status text here.

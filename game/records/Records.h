@@ -59,6 +59,14 @@ enum GameModes : std::int32_t {
 // Results.
 enum GameResults : std::int32_t { InProgress = 0, PlayerWon = 1, ComputerWon = 2, Draw = 3 };
 
+inline constexpr int ModeCount = 6;
+inline constexpr int GameModeCount = 4;
+inline bool IsValidMode(std::int32_t mode) { return mode >= 0 && mode < ModeCount; }
+inline bool IsValidGameMode(std::int32_t gameMode)
+{
+    return gameMode >= 0 && gameMode < GameModeCount;
+}
+
 // Sound events announced to the views.
 enum SoundEvents : std::int32_t {
     SoundNone = 0,
