@@ -8,19 +8,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-LevelWnd::LevelWnd()
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-bool LevelWnd::MyCreate(CDivuzViewBase *view)
-{
-    if (view == nullptr)
-        return true;
-    myView = view;
-    const DivuzOptions options = RequireApplication("LevelWnd::MyCreate").GetOptions();
-    return CreatePanelWindow(*this, view, options.WndLayout.LevelWndLayout.Rect, "LevelWnd Window");
-}
+LevelWnd::LevelWnd() : PanelWnd("LevelWnd", "LevelWnd Window") {}
 
 void LevelWnd::paintEvent(QPaintEvent * /*event*/)
 {
@@ -40,8 +28,3 @@ void LevelWnd::paintEvent(QPaintEvent * /*event*/)
                     layout.BitmapY, Qt::white);
 }
 
-void LevelWnd::closeEvent(QCloseEvent *event)
-{
-    myView = nullptr;
-    QWidget::closeEvent(event);
-}

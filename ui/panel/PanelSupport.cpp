@@ -5,19 +5,6 @@
 #include "DivuzViewBase.h"
 #include "Pictures.h"
 
-#include <QWidget>
-
-bool CreatePanelWindow(QWidget &window, CDivuzViewBase *view, const LayoutRect &rect,
-                       const char *name)
-{
-    window.setParent(view);
-    window.setObjectName(QString::fromLatin1(name));
-    window.setWindowTitle(QString::fromLatin1(name));
-    window.setGeometry(ToQRect(rect));
-    window.show();
-    window.update();
-    return true;
-}
 
 DataDivuzDoc GameRecordOf(const CDivuzViewBase *view)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the five panel windows share: how they are made as children of the
-// view, where they read the game from, and the surface each paint starts on.
+// What the panel windows' paints share: where they read the game and the
+// options from, and the surface each paint starts on.
 
 #include "DivuzOptions.h"
 #include "Records.h"
@@ -13,12 +13,6 @@
 #include <cstdint>
 
 class CDivuzViewBase;
-class QWidget;
-
-// Makes window a visible child of view at rect, named name, with a full
-// repaint pending.
-bool CreatePanelWindow(QWidget &window, CDivuzViewBase *view, const LayoutRect &rect,
-                       const char *name);
 
 // A copy of the view's game record; a fresh record when there is no view or
 // no document, so a window that lost its view still paints.

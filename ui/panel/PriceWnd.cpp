@@ -22,26 +22,17 @@ constexpr double RoundingSlack = 1e-9;
 
 } // namespace
 
-PriceWnd::PriceWnd()
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+PriceWnd::PriceWnd() : PanelWnd("PriceWnd", "Price Window") {}
 
-bool PriceWnd::MyCreate(CDivuzViewBase *view)
+bool PriceWnd::OnCreated()
 {
-    if (view == nullptr)
-        return true;
-    myView = view;
-    const DivuzOptions options = RequireApplication("PriceWnd::MyCreate").GetOptions();
-    const bool created =
-        CreatePanelWindow(*this, view, options.WndLayout.PriceWndLayout.Rect, "Price Window");
     myTimer.start(TimerPeriodMs, this);
-    return created && myTimer.isActive();
+    return myTimer.isActive();
 }
 
 void PriceWnd::OnUpdate(int /*hint*/)
 {
-    if (GameRecordOf(myView).SoundEvent != SoundSecond)
+    if (GameRecord().SoundEvent != SoundSecond)
         update();
 }
 
@@ -49,7 +40,7 @@ bool PriceWnd::OnTimer()
 {
     // Step 1. Price1 is KREST's share and Price2 NOL's; the left column
     // always shows the player's side.
-    const DataDivuzDoc data = GameRecordOf(myView);
+    const DataDivuzDoc data = GameRecord();
     const double krest = data.Price1 / FullShare;
     const double nol = data.Price2 / FullShare;
     const bool playerIsNol = data.PlayerSign == NOL;
@@ -96,10 +87,9 @@ void PriceWnd::timerEvent(QTimerEvent *event)
 
 void PriceWnd::closeEvent(QCloseEvent *event)
 {
-    myView = nullptr;
     RightShown = 0.0;
     LeftShown = 0.0;
-    QWidget::closeEvent(event);
+    PanelWnd::closeEvent(event);
 }
 
 bool StepToward(double &current, double target)

@@ -4,27 +4,19 @@
 // the left and the computer's on the right. The columns glide to a new
 // share under the window's own 100 ms timer rather than jump.
 
-#include "WndLayout.h"
+#include "PanelWnd.h"
 
 #include <QBasicTimer>
-#include <QWidget>
 
 #include <cstdint>
 
-class CDivuzViewBase;
 class QPainter;
 
-class PriceWnd : public QWidget
+class PriceWnd : public PanelWnd
 {
   public:
     PriceWnd();
 
-    // Null view: true, nothing is made. Otherwise the window becomes a
-    // visible child of view at the layout's Rect and its timer starts;
-    // false when the timer cannot be started (the window exists anyway).
-    // Throws xProgramme "PriceWnd::MyCreate : No Application?" without an
-    // application object.
-    bool MyCreate(CDivuzViewBase *view);
     // Repaints on every game event but the clock's second; it does not move
     // the columns, only the timer does.
     void OnUpdate(int hint = 0);
@@ -38,12 +30,13 @@ class PriceWnd : public QWidget
     double LeftShown = 0.0;
 
   protected:
+    LayoutRect RectOf(const WndLayout &layout) const override { return layout.PriceWndLayout.Rect; }
     void paintEvent(QPaintEvent *event) override;
+    // Starts the window's timer; false when it cannot be started.
+    bool OnCreated() override;
     void timerEvent(QTimerEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-  private:
-    CDivuzViewBase *myView = nullptr;
     QBasicTimer myTimer;
 };
 

@@ -7,23 +7,11 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-ScoreWnd::ScoreWnd()
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-bool ScoreWnd::MyCreate(CDivuzViewBase *view)
-{
-    if (view == nullptr)
-        return true;
-    myView = view;
-    const DivuzOptions options = RequireApplication("ScoreWnd::MyCreate").GetOptions();
-    return CreatePanelWindow(*this, view, options.WndLayout.ScoreWndLayout.Rect, "ScoreWnd Window");
-}
+ScoreWnd::ScoreWnd() : PanelWnd("ScoreWnd", "ScoreWnd Window") {}
 
 void ScoreWnd::OnUpdate(int /*hint*/)
 {
-    if (GameRecordOf(myView).SoundEvent != SoundSecond)
+    if (GameRecord().SoundEvent != SoundSecond)
         update();
 }
 
@@ -32,7 +20,7 @@ void ScoreWnd::paintEvent(QPaintEvent * /*event*/)
     // Step 1. The settings and the game, read afresh at every paint.
     const DivuzOptions options = PaintOptions();
     const ScoreWndLayout &layout = options.WndLayout.ScoreWndLayout;
-    const DataDivuzDoc data = GameRecordOf(myView);
+    const DataDivuzDoc data = GameRecord();
     const qreal dpr = devicePixelRatioF();
 
     // Step 2. A strip that cannot be loaded leaves its display empty.
@@ -55,8 +43,3 @@ void ScoreWnd::paintEvent(QPaintEvent * /*event*/)
     QPainter(this).drawPixmap(QPoint(0, 0), surface);
 }
 
-void ScoreWnd::closeEvent(QCloseEvent *event)
-{
-    myView = nullptr;
-    QWidget::closeEvent(event);
-}

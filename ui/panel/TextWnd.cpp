@@ -6,19 +6,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-TextWnd::TextWnd()
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-bool TextWnd::MyCreate(CDivuzViewBase *view)
-{
-    if (view == nullptr)
-        return true;
-    myView = view;
-    const DivuzOptions options = RequireApplication("TextWnd::MyCreate").GetOptions();
-    return CreatePanelWindow(*this, view, options.WndLayout.TextWndLayout.Rect, "TextWnd Window");
-}
+TextWnd::TextWnd() : PanelWnd("TextWnd", "TextWnd Window") {}
 
 void TextWnd::paintEvent(QPaintEvent * /*event*/)
 {
@@ -28,8 +16,3 @@ void TextWnd::paintEvent(QPaintEvent * /*event*/)
                               PanelSurface(layout.BackBitmap, layout.Rect, devicePixelRatioF()));
 }
 
-void TextWnd::closeEvent(QCloseEvent *event)
-{
-    myView = nullptr;
-    QWidget::closeEvent(event);
-}

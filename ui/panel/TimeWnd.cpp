@@ -7,23 +7,11 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-TimeWnd::TimeWnd()
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-bool TimeWnd::MyCreate(CDivuzViewBase *view)
-{
-    if (view == nullptr)
-        return true;
-    myView = view;
-    const DivuzOptions options = RequireApplication("TimeWnd::MyCreate").GetOptions();
-    return CreatePanelWindow(*this, view, options.WndLayout.TimeWndLayout.Rect, "TimeWnd Window");
-}
+TimeWnd::TimeWnd() : PanelWnd("TimeWnd", "TimeWnd Window") {}
 
 void TimeWnd::OnUpdate(int /*hint*/)
 {
-    const std::int32_t event = GameRecordOf(myView).SoundEvent;
+    const std::int32_t event = GameRecord().SoundEvent;
     if (event == SoundNone || event == SoundSecond)
         update();
 }
@@ -33,7 +21,7 @@ void TimeWnd::paintEvent(QPaintEvent * /*event*/)
     // Step 1. The settings and the game, read afresh at every paint.
     const DivuzOptions options = PaintOptions();
     const TimeWndLayout &layout = options.WndLayout.TimeWndLayout;
-    const DataDivuzDoc data = GameRecordOf(myView);
+    const DataDivuzDoc data = GameRecord();
     const qreal dpr = devicePixelRatioF();
 
     // Steps 2 and 3. A strip that cannot be loaded leaves its clock empty.
@@ -58,8 +46,3 @@ void TimeWnd::paintEvent(QPaintEvent * /*event*/)
     QPainter(this).drawPixmap(QPoint(0, 0), surface);
 }
 
-void TimeWnd::closeEvent(QCloseEvent *event)
-{
-    myView = nullptr;
-    QWidget::closeEvent(event);
-}

@@ -1,0 +1,42 @@
+#pragma once
+
+// The base of the five panel windows: each is an opaque child of the view
+// at the rectangle its layout names, reads the game from the view while it
+// has one, and forgets the view when it is closed.
+
+#include "Records.h"
+#include "WndLayout.h"
+
+#include <QWidget>
+
+class CDivuzViewBase;
+
+class PanelWnd : public QWidget
+{
+  public:
+    // Null view: true, nothing is made. Otherwise the window becomes a
+    // visible child of view at its layout rectangle. Throws xProgramme
+    // "<Class>::MyCreate : No Application?" without an application object.
+    bool MyCreate(CDivuzViewBase *view);
+
+  protected:
+    // className names the window in error texts, windowName is its title.
+    PanelWnd(const char *className, const char *windowName);
+
+    // The window's rectangle in the view.
+    virtual LayoutRect RectOf(const WndLayout &layout) const = 0;
+    // Runs once the window stands in the view; false when the window cannot
+    // do its work (it exists anyway).
+    virtual bool OnCreated() { return true; }
+
+    // A copy of the game record; a fresh one without a view or document.
+    DataDivuzDoc GameRecord() const;
+
+    void closeEvent(QCloseEvent *event) override;
+
+    CDivuzViewBase *myView = nullptr;
+
+  private:
+    const char *myClassName;
+    const char *myWindowName;
+};
