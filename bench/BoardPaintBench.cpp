@@ -7,7 +7,7 @@
 // Usage: board_paint_bench [repaints]   (default 500; QT_SCALE_FACTOR=2 for
 // a high-density screen)
 
-#include "BenchApplication.h"
+#include "StandInApplication.h"
 #include "DivuzApplication.h"
 #include "DivuzDoc.h"
 #include "DivuzViewBase.h"
@@ -92,7 +92,7 @@ int main(int argc, char **argv)
     QApplication qapp(argc, argv);
     const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
 
-    BenchApplication app;
+    StandInApplication app;
     BenchView view;
     PoleWnd pole;
     if (!pole.MyCreate(&view) || !view.myDoc.OnNewDocument() || !Settle(view.myDoc) ||

@@ -4,7 +4,7 @@
 // progress and, for comparison, with an idle engine. Target: a median under
 // 20 ms with the search running.
 
-#include "BenchApplication.h"
+#include "StandInApplication.h"
 #include "DivuzApplication.h"
 #include "DivuzDoc.h"
 
@@ -63,7 +63,7 @@ double Median(std::vector<double> v)
 
 // One sample: two moves, the second starting a search at the Level, a
 // pause that lets the search get deep, then the new game.
-bool Sample(CDivuzDoc &doc, BenchApplication &app, int level, int pauseMs, double &ms,
+bool Sample(CDivuzDoc &doc, StandInApplication &app, int level, int pauseMs, double &ms,
             bool &wasThinking)
 {
     app.myOptions.Level = 0;
@@ -101,7 +101,7 @@ int main(int argc, char **argv)
     }
 
     QCoreApplication qtApp(argc, argv);
-    BenchApplication app;
+    StandInApplication app;
     CDivuzDoc doc;
     BenchView view(doc);
     doc.AddView(&view);

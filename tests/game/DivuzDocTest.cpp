@@ -169,7 +169,7 @@ protected:
             myDoc.OnTimePulse();
     }
 
-    FakeApplication myApp;
+    StandInApplication myApp;
     ErrorRecorder myErrors;
     CDivuzDoc myDoc;
     RecordingView myView{myDoc};

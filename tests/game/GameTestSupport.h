@@ -1,12 +1,11 @@
 #pragma once
 
-// Helpers shared by the game and window tests: an application object that
-// records what the document sends to the main window, an error recorder and
-// event pumping.
+// Helpers shared by the game and window tests: the stand-in application,
+// an error recorder and event pumping.
 
-#include "DivuzApplication.h"
 #include "DivuzDoc.h"
 #include "ErrorReport.h"
+#include "StandInApplication.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,29 +15,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// Registered while it lives; the test changes its options directly.
-class FakeApplication : public IDivuzApplication {
-public:
-    FakeApplication()
-    {
-        // Instant, deterministic defaults; tests choose otherwise where it matters.
-        myOptions.Level = 0;
-        myOptions.WhoBeginsMode = 0;
-        myOptions.MusicMode = 0;
-        RegisterApplication(this);
-    }
-    ~FakeApplication() override { UnregisterApplication(this); }
-
-    DivuzOptions GetOptions() const override { return myOptions; }
-    void SetOptions(const DivuzOptions &options) override { myOptions = options; }
-    void PostMainWindowCommand(int id) override { commands.push_back(id); }
-    void SendMainWindowMessage(int message) override { messages.push_back(message); }
-
-    DivuzOptions myOptions;
-    std::vector<int> commands;
-    std::vector<int> messages;
-};
 
 // Collects reported error texts while it lives.
 class ErrorRecorder {

@@ -194,7 +194,7 @@ TEST(WndLayoutTest, StandardRectanglesTileTheView)
 
 TEST(ApplicationRegistryTest, LookupNamesTheCallerWhenNoApplicationIsRegistered)
 {
-    struct FakeApplication : IDivuzApplication {
+    struct StandInApplication : IDivuzApplication {
         DivuzOptions GetOptions() const override { return myOptions; }
         void SetOptions(const DivuzOptions &options) override { myOptions = options; }
         DivuzOptions myOptions;

@@ -61,6 +61,6 @@ class UiTest : public testing::Test
         ASSERT_TRUE(v.myDoc.OnNewDocument() && v.Settle());
     }
 
-    FakeApplication app;
+    StandInApplication app;
     std::unique_ptr<TestView> view;
 };
