@@ -46,16 +46,16 @@ void CDivuzDoc::UpdateAllViews()
 
 bool CDivuzDoc::OnNewDocument()
 {
-    // Step 1.
+    // Step 1. End the old game and its engine thread.
     DeleteContents();
 
-    // Step 2.
+    // Step 2. Read the settings.
     IDivuzApplication *app = FindApplication();
     if (app == nullptr)
         throw xProgramme("CDivuzDoc::OnNewDocument : No CDivuzApp");
     const DivuzOptions options = app->GetOptions();
 
-    // Step 3.
+    // Step 3. Decide who begins.
     switch (options.WhoBeginsMode) {
     case 0:
         myData.IsPlayerFirst = true;
@@ -70,24 +70,24 @@ bool CDivuzDoc::OnNewDocument()
         throw xProgramme("CDivuzDoc::OnNewDocument : Strange WhoBeginsMode");
     }
 
-    // Steps 4 to 6.
+    // Steps 4 to 6. Show the empty board and start a new engine thread.
     UpdateAllViews();
     if (myViews.empty())
         throw xProgramme("CDivuzDoc::OnNewDocument : No view");
     myThread = std::make_unique<PoleThread>(this);
     myThread->Start();
 
-    // Steps 7 to 9.
+    // Steps 7 to 9. Announce the game, lay the bottom entry, pick the mode.
     myData.SoundEvent = SoundNewGame;
     UpdateAllViews();
     myData.UndoRedoMoves.Push(HistoryEntry{0, 0, FREE, 0, 0});
     myData.Mode = options.IsTournament ? ModeTournament : ModeGame;
 
-    // Step 10.
+    // Step 10. The computer opens when it begins.
     if (!myData.IsPlayerFirst)
         OnFindAndMakeMove();
 
-    // Step 11.
+    // Step 11. One music piece per game moves on to the next.
     if (options.MusicMode == 1)
         app->SendMainWindowMessage(WM_NEXT_MUSIC);
     return true;
@@ -106,7 +106,7 @@ void CDivuzDoc::DeleteContents()
     fresh.PlayerName = myData.PlayerName;
     myData = fresh;
 
-    // Step 3.
+    // Step 3. A fresh request record.
     myRequest = PoleRequest();
 }
 
@@ -130,13 +130,13 @@ void CDivuzDoc::PostRequest(int message, int replyCommand, int soundEvent, std::
 
 void CDivuzDoc::OnMakeMove(const Place &m)
 {
-    // Step 1.
+    // Step 1. Only where the table allows a move on the board.
     if (!IsCommandAllowed(RowBoardMove))
         return;
     if (myData.GameMode != InProgress)
         throw xProgramme("CDivuzDoc::OnMakeMove : Strange myData.GameMode");
 
-    // Step 2.
+    // Step 2. What a click means in each mode.
     switch (myData.Mode) {
     case ModeGame:
     case ModeTournament:
@@ -162,17 +162,17 @@ void CDivuzDoc::OnMakeMove(const Place &m)
 
 void CDivuzDoc::OnFindAndMakeMove()
 {
-    // Step 1.
+    // Step 1. Take the player's move over; stop when it ended the game.
     if (!CheckAndSetResult())
         return;
 
-    // Steps 2 and 3. The Level is read now, so a change reaches the next search.
+    // Steps 2 and 3. Choose the search. The Level is read now, so a change reaches the next search.
     const DivuzOptions options = RequireApplication("CDivuzDoc::OnFindAndMakeMove").GetOptions();
     const std::optional<LevelRequest> request = LevelRequestFor(options.Level, false);
     if (!request)
         throw xProgramme("CDivuzDoc::OnFindAndMakeMove : Strange Level");
 
-    // Step 4.
+    // Step 4. Ask for the computer's move.
     myRequest.SignToMove = Opponent(myData.PlayerSign);
     myRequest.Depth = request->depth;
     myRequest.Seconds = request->seconds;
@@ -209,17 +209,17 @@ Place CDivuzDoc::PlayableMove(const Place &found) const
 
 bool CDivuzDoc::CheckAndSetResult()
 {
-    // Step 1.
+    // Step 1. The request is back; its sound, or the refusal's.
     myData.IsThinking = false;
     myData.SoundEvent = myRequest.SoundEvent;
     myRequest.SoundEvent = SoundNone;
     if (myRequest.IsBadMove)
         myData.SoundEvent = SoundBadMove;
 
-    // Step 2.
+    // Step 2. Take the engine's result over.
     static_cast<PoleResult &>(myData) = static_cast<const PoleResult &>(myRequest);
 
-    // Step 3. The engine is at most one move ahead of the history.
+    // Step 3. Append the new move. The engine is at most one move ahead of the history.
     const BoundedList<Move> &done = myRequest.DoneMoves;
     const int k = done.GetCurSize();
     Stack<HistoryEntry> &history = myData.UndoRedoMoves;
@@ -230,7 +230,7 @@ bool CDivuzDoc::CheckAndSetResult()
         throw xProgramme("CDivuzDoc::CheckAndSetResult : Error in UndoRedoMoves ");
     }
 
-    // Step 4.
+    // Step 4. The history must match the engine's moves.
     bool inStep = history.GetCurSize() == k + 1;
     for (int i = 1; inStep && i <= k; ++i) {
         const HistoryEntry &h = history[i];
@@ -240,7 +240,7 @@ bool CDivuzDoc::CheckAndSetResult()
     if (!inStep)
         throw xProgramme("CDivuzDoc::CheckAndSetResult : Error in UndoRedoMoves or in DoneMoves");
 
-    // Steps 5 and 6. A full board without a line of five is a draw; without
+    // Steps 5 and 6. Decide and count the result. A full board without a line of five is a draw; without
     // it the computer would be asked for a move on a full board for ever.
     bool result = !myRequest.IsBadMove;
     if (myData.Winner == myData.PlayerSign) {
@@ -258,7 +258,7 @@ bool CDivuzDoc::CheckAndSetResult()
         result = false;
     }
 
-    // Step 7.
+    // Step 7. A won tournament game may enter the best games.
     if (IsTournamentWin(myData))
         RequireApplication("CDivuzDoc::Check").PostMainWindowCommand(ID_TOURNAMENT_WIN);
 
@@ -266,7 +266,7 @@ bool CDivuzDoc::CheckAndSetResult()
     if (myData.Mode == ModeTournament && myData.GameMode != InProgress)
         myData.Mode = ModeViewParty;
 
-    // Step 9.
+    // Step 9. Show the result.
     UpdateAllViews();
     return result;
 }

@@ -20,7 +20,7 @@ int CDivuzDoc::WhichPulse() const
 
 void CDivuzDoc::OnTimePulse()
 {
-    // Steps 1 and 2.
+    // Steps 1 and 2. Pick the clock that runs now.
     std::int32_t *clock = nullptr;
     switch (WhichPulse()) {
     case 0:

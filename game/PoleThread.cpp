@@ -53,7 +53,7 @@ void PoleThread::StopThread()
     // clears the flag and quit ends the loop.
     PostThreadMessage(WM_POLE_RESUME);
     PostThreadMessage(WM_POLE_QUIT);
-    // Step 3.
+    // Step 3. Wait for the thread to end.
     myThread.join();
 }
 

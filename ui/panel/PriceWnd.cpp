@@ -98,7 +98,7 @@ bool StepToward(double &current, double target)
     if (current > 1.0)
         current = 1.0;
 
-    // Steps 2 to 5.
+    // Steps 2 to 5. One step toward the target, never past it.
     const double step = 1.0 / 30.0;
     if (target < current)
         current = std::max(current - step, target);
