@@ -5,16 +5,17 @@
 #include <array>
 #include <chrono>
 
-namespace {
+namespace
+{
 
 // For every cell, the on-board cells within four steps along the four lines,
 // in the order a stone updates them: distance -4..-1, +1..+4, and within
 // each distance directions 0..3. Taking a stone back walks the same list
 // backwards.
 struct Neighbour {
-    std::int16_t index; // the neighbour's cell index
-    std::uint8_t dir;   // the direction of the line
-    bool near;          // within two steps: counts towards iNear
+    std::int16_t index;  // the neighbour's cell index
+    std::uint8_t dir;    // the direction of the line
+    bool near;           // within two steps: counts towards iNear
     std::uint32_t digit; // the two bits of the digit that stands for the stone
 };
 
@@ -48,8 +49,14 @@ constexpr std::array<NeighbourList, CellCount> BuildNeighbours()
 
 constexpr std::array<NeighbourList, CellCount> Neighbours = BuildNeighbours();
 
-constexpr bool IsFour(int w) { return w == 32 || w == 48; }
-constexpr bool IsThree(int w) { return w == 24 || w == 28; }
+constexpr bool IsFour(int w)
+{
+    return w == 32 || w == 48;
+}
+constexpr bool IsThree(int w)
+{
+    return w == 24 || w == 28;
+}
 
 // The categories of a free cell by its highest and second highest weight.
 constexpr std::uint8_t CategoriesOf(int max, int second)
@@ -105,7 +112,7 @@ std::uint32_t EmptyCode(int x, int y, int dir)
 
 } // namespace
 
-const std::int32_t Pole::ThreatDepth[20] = {0, 0, 0, 4, 5, 6, 7, 8, 9, 11,
+const std::int32_t Pole::ThreatDepth[20] = {0,  0,  0, 4, 5, 6, 7, 8, 9, 11,
                                             12, 13, 0, 0, 0, 0, 0, 0, 0, 0};
 const Coefficients Pole::AttackSet = {{32768, 1, 32, 1024}, {32, 1}};
 const Coefficients Pole::DefenceSet = {{32, 1024, 32768, 1}, {1, 32}};
@@ -143,42 +150,10 @@ Pole::Pole() : cDescriptions(CellCount), cCandidates(CellCount), cDoneMoves(Cell
         }
 }
 
-Pole::Pole(const Pole &other)
-    : cDescriptions(other.cDescriptions), cCandidates(other.cCandidates),
-      cDoneMoves(other.cDoneMoves)
+void Pole::Clear()
 {
-    CopyFrom(other);
+    *this = Pole();
 }
-
-Pole &Pole::operator=(const Pole &other)
-{
-    if (this != &other) {
-        cDescriptions = other.cDescriptions;
-        cCandidates = other.cCandidates;
-        cDoneMoves = other.cDoneMoves;
-        CopyFrom(other);
-    }
-    return *this;
-}
-
-void Pole::CopyFrom(const Pole &other)
-{
-    myRootSide = other.myRootSide;
-    myLevel = other.myLevel;
-    for (int i = 0; i < CellCount; ++i)
-        myCells[i] = other.myCells[i];
-    myTimeLimit = other.myTimeLimit;
-    myCurrent = other.myCurrent;
-    for (int i = 0; i < 4; ++i)
-        mySums[i] = other.mySums[i];
-    cSummary = other.cSummary;
-    myPhase = other.myPhase;
-    ePriceMode = other.ePriceMode;
-    StopSearch.store(other.StopSearch.load(std::memory_order_relaxed), std::memory_order_relaxed);
-    myNodes = other.myNodes;
-}
-
-void Pole::Clear() { *this = Pole(); }
 
 void Pole::SetPosition(const BoundedList<Move> &moves)
 {
@@ -366,9 +341,15 @@ void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
     MakeMove(cM);
 }
 
-void Pole::BackMoveLogged(const DescriptionLog &log) { BackMoveImpl(&log); }
+void Pole::BackMoveLogged(const DescriptionLog &log)
+{
+    BackMoveImpl(&log);
+}
 
-void Pole::BackMove() { BackMoveImpl(nullptr); }
+void Pole::BackMove()
+{
+    BackMoveImpl(nullptr);
+}
 
 void Pole::BackMoveImpl(const DescriptionLog *log)
 {
@@ -444,4 +425,7 @@ std::int32_t Pole::CheckVictory(BoundedList<Place> &out) const
     return FREE;
 }
 
-bool Pole::PastTimeLimit() const { return myTimeLimit != 0 && ClockMs() > myTimeLimit; }
+bool Pole::PastTimeLimit() const
+{
+    return mySearch.iTimeLimit != 0 && ClockMs() > mySearch.iTimeLimit;
+}

@@ -6,21 +6,13 @@
 // the search does this thousands of times per move.
 
 #include "Containers.h"
+#include "SearchState.h"
 #include "Types.h"
 
-#include <atomic>
 #include <cstdint>
-
-enum ePriceModes : std::int32_t { PriceRunningSums = 0, PriceFreeCells = 1, PriceStones = 2 };
 
 // Kinds of search node.
 enum eSearchMode : std::int32_t { PASSIVE = 0, ACTIVE = 1, ATTACK = 2, DEFENCE = 3 };
-
-// Evaluation coefficients c0, c1, c2, c3, e0, e1.
-struct Coefficients {
-    std::int32_t c[4] = {1, 1, 0, 0};
-    std::int32_t e[2] = {0, 0};
-};
 
 // Totals over the description list, kept up to date whenever a description
 // changes, so that summing up the board for a search node does not have to
@@ -57,11 +49,10 @@ struct PriceSplit {
     std::int32_t iNol = 75;
 };
 
-class Pole {
-public:
+class Pole
+{
+  public:
     Pole();
-    Pole(const Pole &other);
-    Pole &operator=(const Pole &other);
 
     void Clear();
     void SetPosition(const BoundedList<Move> &moves);
@@ -75,7 +66,8 @@ public:
     Move Search(std::int32_t iz, std::int32_t depth, std::int32_t bound, eSearchMode mode,
                 bool pickRandom);
 
-    PriceSplit CalcPrice(std::int32_t x, std::int32_t y, std::int32_t sign, std::int32_t value) const;
+    PriceSplit CalcPrice(std::int32_t x, std::int32_t y, std::int32_t sign,
+                         std::int32_t value) const;
 
     // Readers for the description, the search and the tests.
     const Kletka &Cell(int x, int y) const;
@@ -85,34 +77,34 @@ public:
     BoundedList<Move> &Candidates() { return cCandidates; }
     const std::int32_t *RunningSums() const { return mySums; }
     const DescriptionSummary &Summary() const { return cSummary; }
-    std::int32_t RootSide() const { return myRootSide; }
-    std::int32_t Level() const { return myLevel; }
-    bool PhaseFlag() const { return myPhase; }
-    const Coefficients &CurrentCoefficients() const { return myCurrent; }
-    std::int32_t PriceMode() const { return ePriceMode; }
+    std::int32_t RootSide() const { return mySearch.iRootSide; }
+    std::int32_t Level() const { return mySearch.iLevel; }
+    bool PhaseFlag() const { return mySearch.bAttackPhase; }
+    const Coefficients &CurrentCoefficients() const { return mySearch.cCurrent; }
+    std::int32_t PriceMode() const { return mySearch.ePriceMode; }
     // Chooses the evaluation directly, as FindMove does for its two phases.
     void SetEvaluation(const Coefficients &coefficients, bool attackPhase, std::int32_t rootSide)
     {
-        myCurrent = coefficients;
-        myPhase = attackPhase;
-        myRootSide = rootSide;
+        mySearch.cCurrent = coefficients;
+        mySearch.bAttackPhase = attackPhase;
+        mySearch.iRootSide = rootSide;
     }
-    void SetPriceMode(std::int32_t mode) { ePriceMode = mode; }
-    std::int64_t TimeLimit() const { return myTimeLimit; }
+    void SetPriceMode(std::int32_t mode) { mySearch.ePriceMode = mode; }
+    std::int64_t TimeLimit() const { return mySearch.iTimeLimit; }
 
     // Set from another thread to make a running search return at its next node.
-    void RequestStop() { StopSearch.store(true, std::memory_order_relaxed); }
-    void ClearStop() { StopSearch.store(false, std::memory_order_relaxed); }
-    bool IsStopRequested() const { return StopSearch.load(std::memory_order_relaxed); }
+    void RequestStop() { mySearch.bStop.store(true, std::memory_order_relaxed); }
+    void ClearStop() { mySearch.bStop.store(false, std::memory_order_relaxed); }
+    bool IsStopRequested() const { return mySearch.bStop.load(std::memory_order_relaxed); }
 
     // Pole::Search calls since construction; only for statistics.
-    std::uint64_t SearchCalls() const { return myNodes; }
+    std::uint64_t SearchCalls() const { return mySearch.iCalls; }
 
     static const std::int32_t ThreatDepth[20];
     static const Coefficients AttackSet;
     static const Coefficients DefenceSet;
 
-private:
+  private:
     // The descriptions that a move is about to change, and the summary over
     // them. The search takes its moves back by restoring both, which gives
     // exactly what describing the cells again would, at a fraction of the cost.
@@ -145,22 +137,14 @@ private:
                     bool pickRandom, bool needCell);
     void AddToSums(const Kletka &cell, std::int32_t sign, int direction);
     bool PastTimeLimit() const;
-    void CopyFrom(const Pole &other);
 
     BoundedList<MoveDescription> cDescriptions;
-    std::int32_t myRootSide = KREST;
-    std::int32_t myLevel = 0;
     Kletka myCells[CellCount];
     BoundedList<Move> cCandidates;
-    std::int64_t myTimeLimit = 0;
     BoundedList<Move> cDoneMoves;
-    Coefficients myCurrent;
     std::int32_t mySums[4] = {};
     DescriptionSummary cSummary;
-    bool myPhase = false;
-    std::int32_t ePriceMode = PriceStones;
-    std::atomic<bool> StopSearch{false};
-    std::uint64_t myNodes = 0;
+    SearchState mySearch;
 };
 
 // Sorts n > 0 moves ascending by value and picks one at random from the top,

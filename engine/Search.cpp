@@ -1,12 +1,11 @@
-// Move generation, the search and its levels, and the chances split.
+// The search: a move's two phases, the node search with its threat probe,
+// the timed deepening and the weak levels' easy pick.
 
 #include "DoskaDescription.h"
 #include "Random.h"
 
-#include <cmath>
-#include <cstdlib>
-
-namespace {
+namespace
+{
 
 // Room for a node's candidates without constructing 361 moves per node.
 struct CandidateBuffer {
@@ -16,200 +15,7 @@ struct CandidateBuffer {
     CandidateBuffer() {}
 };
 
-bool InDepth(std::int32_t d) { return d >= 1 && d <= 20; }
-
-bool OwnThreat(std::int32_t d, std::int32_t max, std::int32_t second)
-{
-    if (!InDepth(d))
-        return false;
-    if (d <= 3)
-        return (max >= 24 && second >= 12) || max == 48;
-    if (d <= 5)
-        return max >= 24 || (max >= 12 && second >= 12);
-    return max >= 12;
-}
-
-bool BlockOrThreat(std::int32_t d, std::int32_t max, std::int32_t second, std::int32_t omax,
-                   std::int32_t osecond)
-{
-    if (d <= 5 ? omax >= 24 : (omax >= 24 || (omax >= 12 && osecond >= 12)))
-        return true;
-    if (!InDepth(d))
-        return false;
-    if (d <= 3)
-        return max >= 24 && second >= 12;
-    return max >= 24 || (max >= 16 && second >= 6);
-}
-
-bool AttackThreat(std::int32_t d, std::int32_t max, std::int32_t second)
-{
-    switch (d) {
-    case 1:
-        return max >= 32 && second >= 24;
-    case 2:
-        return (max >= 32 && second >= 16) || (max >= 24 && second >= 24) || max == 48;
-    case 3:
-        return (max >= 24 && second >= 12) || max == 48;
-    case 4:
-        return (max >= 24 && second >= 12) || (max >= 16 && second >= 16) || max == 48;
-    case 5:
-        return (max >= 16 && second >= 12) || max == 48;
-    case 6:
-        return (max >= 16 && second >= 12) || (max >= 24 && second >= 6) || max == 48;
-    default:
-        if (!InDepth(d))
-            return false;
-        return (max >= 16 && second >= 6) || max >= 24;
-    }
-}
-
-// Answers to a four: any own four, or a cell near the reference cell on one
-// of its lines.
-bool LineAnswer(const MoveDescription &e, const MoveDescription &ref, std::int32_t t,
-                std::int32_t max, std::int32_t omax)
-{
-    if (max >= 32)
-        return true;
-    if (omax < t)
-        return false;
-    const int dx = e.x - ref.x;
-    const int dy = e.y - ref.y;
-    if (std::abs(dx) >= 5 || std::abs(dy) >= 5)
-        return false;
-    return dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy);
-}
-
 } // namespace
-
-bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
-{
-    const std::int32_t them = Opponent(iZnak);
-    if (e.Of(iZnak).iMax >= 32)
-        return true;
-    const std::int32_t omax = e.Of(them).iMax;
-    const std::int32_t k = opponent.iOpenFours;
-    if (k == 0 || (k == 1 && omax < 32) || (k >= 2 && omax < 56))
-        return false;
-    // On the opponent's strongest line through its open-four cell, within
-    // five steps either way.
-    const MoveDescription &ref = *opponent.pcOpenFour;
-    const int dir = ref.Of(them).iMaxDir;
-    const int dx = e.x - ref.x;
-    const int dy = e.y - ref.y;
-    const int t = DirDy[dir] != 0 ? dy * DirDy[dir] : dx * DirDx[dir]; // steps along the line
-    return t >= -5 && t <= 5 && dx == t * DirDx[dir] && dy == t * DirDy[dir];
-}
-
-bool DoskaDescription::Accepts(const MoveDescription &e, std::int32_t d) const
-{
-    const SideLines &mine = e.Of(iZnak);
-    const SideLines &theirs = e.Of(Opponent(iZnak));
-    const std::int32_t max = mine.iMax, second = mine.iSecond;
-
-    bool accepted = false;
-    switch (own.iStatus) {
-    case 0:
-        switch (eMode) {
-        case PASSIVE:
-            return myPole.PhaseFlag() ? BlockOrThreat(d, max, second, theirs.iMax, theirs.iSecond)
-                                      : OwnThreat(d, max, second);
-        case ACTIVE:
-            return myPole.PhaseFlag() ? OwnThreat(d, max, second)
-                                      : BlockOrThreat(d, max, second, theirs.iMax, theirs.iSecond);
-        case ATTACK:
-            return AttackThreat(d, max, second);
-        case DEFENCE:
-            return false;
-        }
-        return false;
-    case 1:
-        accepted = OpenFourAnswer(e) ||
-                   LineAnswer(e, *opponent.pcDoubleFour, 32, max, theirs.iMax);
-        break;
-    case 3:
-        accepted = LineAnswer(e, *opponent.pcDoubleFour, 32, max, theirs.iMax);
-        break;
-    case 4:
-        accepted = LineAnswer(e, *opponent.pcFourThree, 16, max, theirs.iMax);
-        break;
-    default:
-        return false;
-    }
-    // The attacker answers a four only with a move that keeps its attack going.
-    if (accepted && eMode == ATTACK)
-        accepted = (d > 2 && own.iFourThrees != 0) || AttackThreat(d, max, second);
-    return accepted;
-}
-
-void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
-{
-    // Step 1. Start empty.
-    BoundedList<Move> &out = myPole.Candidates();
-    out.Clear();
-
-    // Step 2. A five to block leaves no choice.
-    if (own.iStatus == 2) {
-        out.Push(Move{opponent.pcFive->x, opponent.pcFive->y, iZnak, 0});
-        return;
-    }
-
-    // Step 3. Every free described cell that the node's filter lets through.
-    // Every filter asks for a minimum weight on one side or both, so the
-    // board's sets of cells that reach it, walked in list order, stand in
-    // for the whole list.
-    const MoveDescription *cells = myPole.Descriptions().Data();
-    if (all) {
-        const MoveDescription *end = cells + myPole.Descriptions().GetCurSize();
-        for (const MoveDescription *e = cells; e != end; ++e)
-            if (e->iZnak == FREE)
-                out.Push(Move{e->x, e->y, iZnak, CalcPower(*e)});
-    } else {
-        // The set to walk for each side: cells where its highest weight
-        // reaches 12, or 24 where the filter asks for a three or better.
-        using S = DescriptionSummary;
-        enum Walk { None, Lively, Three };
-        Walk mine = None;
-        Walk theirs = None;
-        const Walk ownThreat = depth <= 3 ? Three : Lively;
-        switch (own.iStatus) {
-        case 0:
-            if (eMode == DEFENCE)
-                break;
-            mine = ownThreat;
-            if (eMode != ATTACK && (eMode == PASSIVE) == myPole.PhaseFlag())
-                theirs = depth <= 5 ? Three : Lively; // a block counts too
-            break;
-        case 1:
-        case 3:
-            mine = theirs = Three;
-            break;
-        case 4:
-            mine = Three;
-            theirs = Lively;
-            break;
-        }
-        auto set = [&](int view, Walk walk) -> const std::uint64_t * {
-            const S &sum = myPole.Summary();
-            return walk == None ? nullptr : sum.cMembers[view][walk == Three ? S::ThreeOrBetter : S::Lively];
-        };
-        const int view = ViewOf(iZnak);
-        const std::uint64_t *ownSet = set(view, mine);
-        const std::uint64_t *otherSet = set(1 - view, theirs);
-        for (int w = 0; w < S::Words; ++w) {
-            std::uint64_t bits = (ownSet ? ownSet[w] : 0) | (otherSet ? otherSet[w] : 0);
-            while (bits != 0) {
-                const MoveDescription &e = cells[64 * w + __builtin_ctzll(bits)];
-                bits &= bits - 1;
-                if (Accepts(e, depth))
-                    out.Push(Move{e.x, e.y, iZnak, CalcPower(e)});
-            }
-        }
-    }
-
-    // Step 4. Ascending by ordering value; the search takes them from the top.
-    if (out.GetCurSize() >= 2)
-        SortByValue(out.Data(), 0, out.GetCurSize() - 1);
-}
 
 Move PickNearTheTop(Move *moves, int n)
 {
@@ -228,7 +34,7 @@ Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m
 Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m,
                       bool pickRandom, bool needCell)
 {
-    ++myNodes;
+    ++mySearch.iCalls;
     const bool maximizing = m == ACTIVE || m == ATTACK;
     const bool threatNode = m == ATTACK || m == DEFENCE;
     const std::int32_t win = maximizing ? WinValue : -WinValue;
@@ -262,7 +68,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
 
     // Step 5. Leaf: out of depth, told to stop or out of time.
     const std::int32_t leafValue = threatNode ? 0 : D.own.iValue;
-    if (d < 1 || StopSearch.load(std::memory_order_relaxed) || PastTimeLimit())
+    if (d < 1 || mySearch.bStop.load(std::memory_order_relaxed) || PastTimeLimit())
         return fallback(leafValue);
 
     // Step 6. Candidates, copied because the children reuse cCandidates.
@@ -276,10 +82,13 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     for (int i = 0; i < n; ++i)
         L[i] = source[i];
 
-    // Step 7.
+    // Step 7. No best move yet; the children are of the opposite kind.
     std::int32_t best = maximizing ? -NothingFound : NothingFound;
     Move bestMove{0, 0, FREE, 0};
-    eSearchMode child = m == PASSIVE ? ACTIVE : m == ACTIVE ? PASSIVE : m == ATTACK ? DEFENCE : ATTACK;
+    eSearchMode child = m == PASSIVE  ? ACTIVE
+                        : m == ACTIVE ? PASSIVE
+                        : m == ATTACK ? DEFENCE
+                                      : ATTACK;
 
     // Step 8. Best-rated candidates first, with a one-sided cut-off.
     for (int i = n - 1; i >= 0; --i) {
@@ -311,20 +120,21 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     const Move choice = pickRandom ? PickNearTheTop(L, n) : bestMove;
 
     // Step 10. A phase that only finds the obvious hands the decision back.
-    if ((best == -WinValue && m == ACTIVE && myPhase) || (best == WinValue && m == PASSIVE && !myPhase))
+    if ((best == -WinValue && m == ACTIVE && mySearch.bAttackPhase) ||
+        (best == WinValue && m == PASSIVE && !mySearch.bAttackPhase))
         return fallback(0);
 
-    // Step 11.
+    // Step 11. The chosen cell with the best value found.
     return Move{choice.x, choice.y, choice.iZnak, best};
 }
 
 Move Pole::FindMove(std::int32_t iz, std::int32_t level)
 {
-    // Step 1.
+    // Step 1. Check the side.
     if (iz == FREE)
         throw xParam("Pole::FindMove : iz=FREE");
-    myLevel = level;
-    myRootSide = iz;
+    mySearch.iLevel = level;
+    mySearch.iRootSide = iz;
     for (auto &s : mySums)
         s = 0;
 
@@ -357,15 +167,15 @@ Move Pole::FindMove(std::int32_t iz, std::int32_t level)
     }
 
     // Step 5. Attack phase.
-    myCurrent = AttackSet;
-    myPhase = true;
+    mySearch.cCurrent = AttackSet;
+    mySearch.bAttackPhase = true;
     Move r = Search(iz, level, NothingFound, ACTIVE, true);
     if (r.iValue > InitiativeBonus)
         return r;
 
     // Step 6. Defence phase.
-    myCurrent = DefenceSet;
-    myPhase = false;
+    mySearch.cCurrent = DefenceSet;
+    mySearch.bAttackPhase = false;
     if (level > 0)
         --level;
     return Search(iz, level, NothingFound, ACTIVE, true);
@@ -373,7 +183,7 @@ Move Pole::FindMove(std::int32_t iz, std::int32_t level)
 
 Move Pole::FindMoveInTime(std::int32_t iz, std::int32_t seconds)
 {
-    // Step 1.
+    // Step 1. Check the side and the time.
     if (iz == FREE)
         throw xParam("Pole::FindMove : iz=FREE");
     if (seconds < 0)
@@ -381,7 +191,7 @@ Move Pole::FindMoveInTime(std::int32_t iz, std::int32_t seconds)
 
     // Step 2. A hard limit for every node, and a soft one for starting another level.
     const std::int64_t t = ClockMs();
-    myTimeLimit = t + 1000 * std::int64_t(seconds);
+    mySearch.iTimeLimit = t + 1000 * std::int64_t(seconds);
     const std::int64_t soft = t + 1000 * std::int64_t(seconds) - (2000 * std::int64_t(seconds)) / 3;
 
     // Steps 3 and 4. Deepen until the time is spent.
@@ -390,7 +200,7 @@ Move Pole::FindMoveInTime(std::int32_t iz, std::int32_t seconds)
         result = FindMove(iz, 0);
         for (std::int32_t level = 1;; ++level) {
             Move r = FindMove(iz, level);
-            if (ClockMs() > myTimeLimit)
+            if (ClockMs() > mySearch.iTimeLimit)
                 break;
             result = r;
             if (r.iValue == WinValue)
@@ -399,18 +209,18 @@ Move Pole::FindMoveInTime(std::int32_t iz, std::int32_t seconds)
                 break;
         }
     } catch (...) {
-        myTimeLimit = 0;
+        mySearch.iTimeLimit = 0;
         throw;
     }
 
-    // Step 5.
-    myTimeLimit = 0;
+    // Step 5. Clear the limit for the next search.
+    mySearch.iTimeLimit = 0;
     return result;
 }
 
 Move Pole::FindEasyMove(std::int32_t iz, std::int32_t level)
 {
-    // Step 1.
+    // Step 1. Seed the easy pick.
     EngineRandom::SeedFromTime();
     if (level >= 0)
         throw xError("Pole::FindEasyMove : Level>=0");
@@ -424,7 +234,8 @@ Move Pole::FindEasyMove(std::int32_t iz, std::int32_t level)
     }
     const int n = -level;
 
-    // Steps 3 to 6.
+    // Steps 3 to 6. Take a win, block a five, answer an open four, each
+    // unless the dice say it is overlooked.
     DoskaDescription D(*this, iz, ACTIVE);
     if (D.own.bWin) {
         int r = EngineRandom::Random(100);
@@ -450,37 +261,4 @@ Move Pole::FindEasyMove(std::int32_t iz, std::int32_t level)
         return Move{cell.x, cell.y, iz, 0};
     }
     return cCandidates[q - 1 - EngineRandom::Random(q < n ? q : n)];
-}
-
-PriceSplit Pole::CalcPrice(std::int32_t /*x*/, std::int32_t /*y*/, std::int32_t sign,
-                           std::int32_t value) const
-{
-    // Step 1. Who has more in his stones, squashed into -22..22.
-    DoskaDescription D(const_cast<Pole &>(*this), KREST, ACTIVE);
-    const double diff = static_cast<double>(D.own.iStoneValueSum - D.opponent.iStoneValueSum);
-    const int adj = static_cast<int>(std::atan(0.02 * diff) * 0.6366199048125918 * 0.15 * 150.0);
-
-    // Step 2. The mover's base share from the search result.
-    int base = 75;
-    bool adjust = true;
-    if (sign == FREE) {
-        adjust = false;
-    } else if (value >= WinValue) {
-        base = 150;
-        adjust = false;
-    } else if (value <= -WinValue) {
-        base = 0;
-        adjust = false;
-    } else if (value <= -InitiativeBonus) {
-        base = static_cast<int>((1.0 - 0.66) * 150.0);
-    } else if (value >= InitiativeBonus) {
-        base = static_cast<int>(0.66 * 150.0);
-    }
-
-    // Steps 3 and 4.
-    if (sign == NOL)
-        base = 150 - base;
-    if (adjust)
-        base += adj;
-    return PriceSplit{base, 150 - base};
 }

@@ -1,0 +1,208 @@
+// Move generation: the cells a search node tries, each with the value that
+// orders them. Which cells a node accepts depends on its kind, its depth
+// and what the side to move is forced to answer.
+
+#include "DoskaDescription.h"
+
+#include <cstdlib>
+
+namespace
+{
+
+bool InDepth(std::int32_t d)
+{
+    return d >= 1 && d <= 20;
+}
+
+bool OwnThreat(std::int32_t d, std::int32_t max, std::int32_t second)
+{
+    if (!InDepth(d))
+        return false;
+    if (d <= 3)
+        return (max >= 24 && second >= 12) || max == 48;
+    if (d <= 5)
+        return max >= 24 || (max >= 12 && second >= 12);
+    return max >= 12;
+}
+
+bool BlockOrThreat(std::int32_t d, std::int32_t max, std::int32_t second, std::int32_t omax,
+                   std::int32_t osecond)
+{
+    if (d <= 5 ? omax >= 24 : (omax >= 24 || (omax >= 12 && osecond >= 12)))
+        return true;
+    if (!InDepth(d))
+        return false;
+    if (d <= 3)
+        return max >= 24 && second >= 12;
+    return max >= 24 || (max >= 16 && second >= 6);
+}
+
+bool AttackThreat(std::int32_t d, std::int32_t max, std::int32_t second)
+{
+    switch (d) {
+    case 1:
+        return max >= 32 && second >= 24;
+    case 2:
+        return (max >= 32 && second >= 16) || (max >= 24 && second >= 24) || max == 48;
+    case 3:
+        return (max >= 24 && second >= 12) || max == 48;
+    case 4:
+        return (max >= 24 && second >= 12) || (max >= 16 && second >= 16) || max == 48;
+    case 5:
+        return (max >= 16 && second >= 12) || max == 48;
+    case 6:
+        return (max >= 16 && second >= 12) || (max >= 24 && second >= 6) || max == 48;
+    default:
+        if (!InDepth(d))
+            return false;
+        return (max >= 16 && second >= 6) || max >= 24;
+    }
+}
+
+// Answers to a four: any own four, or a cell near the reference cell on one
+// of its lines.
+bool LineAnswer(const MoveDescription &e, const MoveDescription &ref, std::int32_t t,
+                std::int32_t max, std::int32_t omax)
+{
+    if (max >= 32)
+        return true;
+    if (omax < t)
+        return false;
+    const int dx = e.x - ref.x;
+    const int dy = e.y - ref.y;
+    if (std::abs(dx) >= 5 || std::abs(dy) >= 5)
+        return false;
+    return dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy);
+}
+
+} // namespace
+
+bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
+{
+    const std::int32_t them = Opponent(iZnak);
+    if (e.Of(iZnak).iMax >= 32)
+        return true;
+    const std::int32_t omax = e.Of(them).iMax;
+    const std::int32_t k = opponent.iOpenFours;
+    if (k == 0 || (k == 1 && omax < 32) || (k >= 2 && omax < 56))
+        return false;
+    // On the opponent's strongest line through its open-four cell, within
+    // five steps either way.
+    const MoveDescription &ref = *opponent.pcOpenFour;
+    const int dir = ref.Of(them).iMaxDir;
+    const int dx = e.x - ref.x;
+    const int dy = e.y - ref.y;
+    const int t = DirDy[dir] != 0 ? dy * DirDy[dir] : dx * DirDx[dir]; // steps along the line
+    return t >= -5 && t <= 5 && dx == t * DirDx[dir] && dy == t * DirDy[dir];
+}
+
+bool DoskaDescription::Accepts(const MoveDescription &e, std::int32_t d) const
+{
+    const SideLines &mine = e.Of(iZnak);
+    const SideLines &theirs = e.Of(Opponent(iZnak));
+    const std::int32_t max = mine.iMax, second = mine.iSecond;
+
+    bool accepted = false;
+    switch (own.iStatus) {
+    case 0:
+        switch (eMode) {
+        case PASSIVE:
+            return myPole.PhaseFlag() ? BlockOrThreat(d, max, second, theirs.iMax, theirs.iSecond)
+                                      : OwnThreat(d, max, second);
+        case ACTIVE:
+            return myPole.PhaseFlag() ? OwnThreat(d, max, second)
+                                      : BlockOrThreat(d, max, second, theirs.iMax, theirs.iSecond);
+        case ATTACK:
+            return AttackThreat(d, max, second);
+        case DEFENCE:
+            return false;
+        }
+        return false;
+    case 1:
+        accepted = OpenFourAnswer(e) || LineAnswer(e, *opponent.pcDoubleFour, 32, max, theirs.iMax);
+        break;
+    case 3:
+        accepted = LineAnswer(e, *opponent.pcDoubleFour, 32, max, theirs.iMax);
+        break;
+    case 4:
+        accepted = LineAnswer(e, *opponent.pcFourThree, 16, max, theirs.iMax);
+        break;
+    default:
+        return false;
+    }
+    // The attacker answers a four only with a move that keeps its attack going.
+    if (accepted && eMode == ATTACK)
+        accepted = (d > 2 && own.iFourThrees != 0) || AttackThreat(d, max, second);
+    return accepted;
+}
+
+void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
+{
+    // Step 1. Start empty.
+    BoundedList<Move> &out = myPole.Candidates();
+    out.Clear();
+
+    // Step 2. A five to block leaves no choice.
+    if (own.iStatus == 2) {
+        out.Push(Move{opponent.pcFive->x, opponent.pcFive->y, iZnak, 0});
+        return;
+    }
+
+    // Step 3. Every free described cell that the node's filter lets through.
+    // Every filter asks for a minimum weight on one side or both, so the
+    // board's sets of cells that reach it, walked in list order, stand in
+    // for the whole list.
+    const MoveDescription *cells = myPole.Descriptions().Data();
+    if (all) {
+        const MoveDescription *end = cells + myPole.Descriptions().GetCurSize();
+        for (const MoveDescription *e = cells; e != end; ++e)
+            if (e->iZnak == FREE)
+                out.Push(Move{e->x, e->y, iZnak, CalcPower(*e)});
+    } else {
+        // The set to walk for each side: cells where its highest weight
+        // reaches 12, or 24 where the filter asks for a three or better.
+        using S = DescriptionSummary;
+        enum Walk { None, Lively, Three };
+        Walk mine = None;
+        Walk theirs = None;
+        const Walk ownThreat = depth <= 3 ? Three : Lively;
+        switch (own.iStatus) {
+        case 0:
+            if (eMode == DEFENCE)
+                break;
+            mine = ownThreat;
+            if (eMode != ATTACK && (eMode == PASSIVE) == myPole.PhaseFlag())
+                theirs = depth <= 5 ? Three : Lively; // a block counts too
+            break;
+        case 1:
+        case 3:
+            mine = theirs = Three;
+            break;
+        case 4:
+            mine = Three;
+            theirs = Lively;
+            break;
+        }
+        auto set = [&](int view, Walk walk) -> const std::uint64_t * {
+            const S &sum = myPole.Summary();
+            return walk == None ? nullptr
+                                : sum.cMembers[view][walk == Three ? S::ThreeOrBetter : S::Lively];
+        };
+        const int view = ViewOf(iZnak);
+        const std::uint64_t *ownSet = set(view, mine);
+        const std::uint64_t *otherSet = set(1 - view, theirs);
+        for (int w = 0; w < S::Words; ++w) {
+            std::uint64_t bits = (ownSet ? ownSet[w] : 0) | (otherSet ? otherSet[w] : 0);
+            while (bits != 0) {
+                const MoveDescription &e = cells[64 * w + __builtin_ctzll(bits)];
+                bits &= bits - 1;
+                if (Accepts(e, depth))
+                    out.Push(Move{e.x, e.y, iZnak, CalcPower(e)});
+            }
+        }
+    }
+
+    // Step 4. Ascending by ordering value; the search takes them from the top.
+    if (out.GetCurSize() >= 2)
+        SortByValue(out.Data(), 0, out.GetCurSize() - 1);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// What a search keeps beside the board: its limits, the phase and the
+// evaluation it uses, the stop flag another thread may set and a count of
+// its calls. The board holds one, so that a copied board searches alike.
+
+#include "Types.h"
+
+#include <atomic>
+#include <cstdint>
+
+enum ePriceModes : std::int32_t { PriceRunningSums = 0, PriceFreeCells = 1, PriceStones = 2 };
+
+// Evaluation coefficients c0, c1, c2, c3, e0, e1.
+struct Coefficients {
+    std::int32_t c[4] = {1, 1, 0, 0};
+    std::int32_t e[2] = {0, 0};
+};
+
+struct SearchState {
+    std::int32_t iRootSide = KREST; // the side the values are seen from
+    std::int32_t iLevel = 0;
+    std::int64_t iTimeLimit = 0; // ClockMs() past which every node stops; 0 for none
+    Coefficients cCurrent;
+    bool bAttackPhase = false;
+    std::int32_t ePriceMode = PriceStones;
+    std::atomic<bool> bStop{false};
+    std::uint64_t iCalls = 0; // Pole::Search calls; only for statistics
+
+    SearchState() = default;
+    SearchState(const SearchState &other) { *this = other; }
+    SearchState &operator=(const SearchState &other)
+    {
+        iRootSide = other.iRootSide;
+        iLevel = other.iLevel;
+        iTimeLimit = other.iTimeLimit;
+        cCurrent = other.cCurrent;
+        bAttackPhase = other.bAttackPhase;
+        ePriceMode = other.ePriceMode;
+        bStop.store(other.bStop.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        iCalls = other.iCalls;
+        return *this;
+    }
+};
