@@ -11,6 +11,7 @@
 #include "StringTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -124,6 +125,7 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    KeepKeyboardOnTheView();
     for (const Accelerator &a : Accelerators) {
         QAction *action = MakeAction(a.id);
         action->setShortcut(a.keys);
@@ -231,6 +233,27 @@ void CMainFrame::CreateStatusBar()
     myStatusPane->setMinimumWidth(myStatusPane->fontMetrics().horizontalAdvance(
         QString::fromUtf8(sample ? sample : "")));
     statusBar()->addPermanentWidget(myStatusPane);
+}
+
+void CMainFrame::KeepKeyboardOnTheView()
+{
+    // A menu bar left holding the keyboard opens its menus on plain letters
+    // and Enter then runs the highlighted item, so a stray "s" and Enter
+    // would start a new game. The view holds the keyboard instead: a click
+    // on the board takes it there, and so does the end of every menu.
+    myView->setFocusPolicy(Qt::StrongFocus);
+    myView->setFocus();
+    for (QAction *entry : menuBar()->actions())
+        if (QMenu *menu = entry->menu())
+            connect(menu, &QMenu::aboutToHide, this, &CMainFrame::ReturnKeyboardToView,
+                    Qt::QueuedConnection);
+}
+
+void CMainFrame::ReturnKeyboardToView()
+{
+    // Moving from one menu to the next closes the first one; that is no end.
+    if (QApplication::activePopupWidget() == nullptr && !myView->hasFocus())
+        myView->setFocus(Qt::OtherFocusReason);
 }
 
 CommandState CMainFrame::StateOf(int id) const

@@ -68,6 +68,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void KeepKeyboardOnTheView();
+    void ReturnKeyboardToView();
     QAction *MakeAction(int id, const QString &label = QString());
     CommandState StateOf(int id) const;
 

@@ -5,6 +5,7 @@
 #include "MainView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
@@ -135,4 +136,28 @@ TEST_F(FrameTest, SavingAndOpeningThroughTheWindowRestoresTheBoard)
     // The game goes on from where it was saved.
     ClickCell(15, 15);
     EXPECT_EQ(Data().UndoRedoMoves.GetCurSize(), saved.UndoRedoMoves.GetCurSize() + 2);
+}
+
+TEST_F(FrameTest, PlainLettersNeverOpenAMenuAfterAKeyboardMenu)
+{
+    Frame().show();
+    const auto type = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : QApplication::activeWindow(), Qt::Key(key), modifiers);
+        QCoreApplication::processEvents();
+    };
+    ClickCell(9, 9);
+    type(Qt::Key_H, Qt::AltModifier);
+    EXPECT_NE(QApplication::activePopupWidget(), nullptr); // Alt+H opens "&Hra"
+    type(Qt::Key_Escape);
+    type(Qt::Key_Escape);
+    EXPECT_TRUE(Frame().View()->hasFocus());
+
+    ClickCell(3, 3);
+    const int moves = Data().UndoRedoMoves.GetCurSize();
+    type(Qt::Key_S);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    type(Qt::Key_Return);
+    WaitForTheEngine();
+    EXPECT_EQ(Data().UndoRedoMoves.GetCurSize(), moves);
 }
