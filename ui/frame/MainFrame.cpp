@@ -2,6 +2,7 @@
 
 #include "MainView.h"
 #include "PanelSupport.h"
+#include "WindowPlacement.h"
 
 #include "DivuzApplication.h"
 #include "DivuzCommands.h"
@@ -13,13 +14,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -132,7 +137,7 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
         addAction(action);
     }
 
-    restoreState(QSettings("Zidude", "Divuz").value("BarState").toByteArray());
+    RestoreBarState();
     FitToLayout();
 
     connect(&myIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
@@ -221,17 +226,18 @@ void CMainFrame::CreateToolBar()
         myToolBar->addAction(action);
     }
     // Showing, hiding or moving the toolbar changes the room around the view.
-    connect(myToolBar, &QToolBar::visibilityChanged, this, [this] { FitToLayout(); });
-    connect(myToolBar, &QToolBar::topLevelChanged, this, [this] { FitToLayout(); });
+    // The frame is fitted once the toolbar has settled: fitted in the middle
+    // of a drag, the bars below keep the places they had before.
+    connect(myToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::FitToLayout,
+            Qt::QueuedConnection);
+    connect(myToolBar, &QToolBar::topLevelChanged, this, &CMainFrame::FitToLayout,
+            Qt::QueuedConnection);
 }
 
 void CMainFrame::CreateStatusBar()
 {
     myStatusPane = new QLabel(this);
     myStatusPane->setObjectName("GameStatus");
-    const char *sample = LoadResourceString(ID_GAME_STATUS);
-    myStatusPane->setMinimumWidth(myStatusPane->fontMetrics().horizontalAdvance(
-        QString::fromUtf8(sample ? sample : "")));
     statusBar()->addPermanentWidget(myStatusPane);
 }
 
@@ -363,15 +369,16 @@ void CMainFrame::OnOpenGame()
 
 void CMainFrame::OpenFile()
 {
-    const QString path = myPrompt ? myPrompt(false)
-                                  : QFileDialog::getOpenFileName(this, "Otevřít", QString(),
-                                                                 FileFilter);
+    const QString path =
+        myPrompt ? myPrompt(false)
+                 : QFileDialog::getOpenFileName(this, "Otevřít", FileDialogFolder(), FileFilter);
     if (path.isEmpty())
         return;
+    RememberFileFolder(path);
     QString error;
     QString caption;
     if (!myDocument->OpenGame(path, &error, &caption)) {
-        ShowFileProblem(caption, error);
+        ShowFileProblem(caption, error, path);
         return;
     }
     myPathName = path;
@@ -384,23 +391,43 @@ void CMainFrame::SaveFile(bool askForName)
     QString path = myPathName;
     if (askForName) {
         path = myPrompt ? myPrompt(true)
-                        : QFileDialog::getSaveFileName(this, "Uložit", QString(), FileFilter);
+                        : QFileDialog::getSaveFileName(this, "Uložit", FileDialogFolder(),
+                                                       FileFilter);
         if (path.isEmpty())
             return;
+        RememberFileFolder(path);
         if (!path.endsWith(".orb", Qt::CaseInsensitive))
             path += ".orb";
     }
     QString error;
     if (!myDocument->SaveGame(path, &error)) {
-        ShowFileProblem("Divuz", error);
+        ShowFileProblem("Divuz", error, path);
         return;
     }
     myPathName = path;
 }
 
-void CMainFrame::ShowFileProblem(const QString &caption, const QString &text)
+void CMainFrame::ShowFileProblem(const QString &caption, const QString &text, const QString &path)
 {
-    QMessageBox::warning(this, caption.isEmpty() ? QString("Divuz") : caption, text);
+    // The text stays as it is; which file it speaks of goes below it.
+    QMessageBox box(QMessageBox::Warning, caption.isEmpty() ? QString("Divuz") : caption, text,
+                    QMessageBox::Ok, this);
+    box.setInformativeText(QDir::toNativeSeparators(path));
+    box.exec();
+}
+
+QString CMainFrame::FileDialogFolder() const
+{
+    const QString folder = QSettings("Zidude", "Divuz").value("LastFolder").toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void CMainFrame::RememberFileFolder(const QString &path)
+{
+    QSettings("Zidude", "Divuz").setValue("LastFolder", QFileInfo(path).absolutePath());
 }
 
 void CMainFrame::FitToLayout()
@@ -417,10 +444,36 @@ void CMainFrame::FitToLayout()
     // The view keeps its children at their rectangles; a smaller view simply
     // leaves the panel outside its visible area.
     myView->setFixedSize(target.right() + 1, target.bottom() + 1);
+    FitStatusPane();
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     adjustSize();
     setFixedSize(sizeHint());
+    layout()->invalidate();
+}
+
+void CMainFrame::FitStatusPane()
+{
+    // The pane keeps the width of the longest status text, so the prompt
+    // line does not jump as the game goes on. In a window too narrow for
+    // that, the pane takes only what its text needs and the prompt line the
+    // rest.
+    int longest = 0;
+    for (int id : StatusTextIds) {
+        const char *text = LoadResourceString(id);
+        if (text != nullptr)
+            longest = std::max(longest, myStatusPane->fontMetrics().horizontalAdvance(
+                                            QString::fromUtf8(text)));
+    }
+    const int width = 2 * longest <= myView->width() ? longest : 0;
+    if (width == myStatusPane->minimumWidth())
+        return;
+    myStatusPane->setMinimumWidth(width);
+    // The label keeps the size it worked out under the old minimum until its
+    // text changes; setting the text again makes it measure afresh.
+    const QString text = myStatusPane->text();
+    myStatusPane->clear();
+    myStatusPane->setText(text);
 }
 
 void CMainFrame::PlaceOnScreen()
@@ -428,9 +481,7 @@ void CMainFrame::PlaceOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect s = screen->geometry();
-    const QSize size = frameGeometry().size();
-    move(s.left() + (s.width() - size.width()) / 2, s.top() + (s.height() - size.height()) / 2 - 70);
+    move(::PlaceOnScreen(screen->geometry(), screen->availableGeometry(), frameGeometry().size()));
 }
 
 bool CMainFrame::event(QEvent *event)
@@ -450,8 +501,24 @@ bool CMainFrame::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
+void CMainFrame::RestoreBarState()
+{
+    const QSettings store("Zidude", "Divuz");
+    restoreState(store.value("BarState").toByteArray());
+    // The toolbar's state covers the docked bars only; the status bar is
+    // remembered beside it.
+    statusBar()->setVisible(store.value("StatusBar", 1).toInt() != 0);
+}
+
+void CMainFrame::SaveBarState()
+{
+    QSettings store("Zidude", "Divuz");
+    store.setValue("BarState", saveState());
+    store.setValue("StatusBar", statusBar()->isVisible() ? 1 : 0);
+}
+
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    QSettings("Zidude", "Divuz").setValue("BarState", saveState());
+    SaveBarState();
     QMainWindow::closeEvent(event);
 }

@@ -54,11 +54,19 @@ public:
     using FileNamePrompt = std::function<QString(bool save)>;
     void SetFileNamePrompt(FileNamePrompt prompt) { myPrompt = std::move(prompt); }
 
+    // Where the file dialogs start: the folder last saved to or opened
+    // from, else the user's documents folder.
+    QString FileDialogFolder() const;
+
     // The saved game this window shows, "Untitled" when it has none.
     const QString &PathName() const { return myPathName; }
 
-    // Places the window in the middle of the screen, a little above centre.
+    // Places the window in the middle of the screen, a little above centre,
+    // and wholly within reach.
     void PlaceOnScreen();
+    // Writes the state of the toolbar and the status bar to the settings
+    // store; the frame reads it back when it is made.
+    void SaveBarState();
 
 protected:
     bool event(QEvent *event) override;
@@ -69,6 +77,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void KeepKeyboardOnTheView();
+    void FitStatusPane();
+    void RestoreBarState();
     void ReturnKeyboardToView();
     QAction *MakeAction(int id, const QString &label = QString());
     CommandState StateOf(int id) const;
@@ -77,7 +87,8 @@ private:
     void OnOpenGame();
     void OpenFile();
     void SaveFile(bool askForName);
-    void ShowFileProblem(const QString &caption, const QString &text);
+    void ShowFileProblem(const QString &caption, const QString &text, const QString &path);
+    void RememberFileFolder(const QString &path);
 
     CDivuzDoc *myDocument;
     CDivuzView *myView = nullptr;

@@ -3,23 +3,32 @@
 #include "GameTestSupport.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // The whole program as it starts, with its settings and files in a
 // temporary folder.
-class FrameTest : public testing::Test {
-protected:
+class FrameTest : public testing::Test
+{
+  protected:
     void SetUp() override
     {
         QStandardPaths::setTestModeEnabled(true);
@@ -160,4 +169,123 @@ TEST_F(FrameTest, PlainLettersNeverOpenAMenuAfterAKeyboardMenu)
     type(Qt::Key_Return);
     WaitForTheEngine();
     EXPECT_EQ(Data().UndoRedoMoves.GetCurSize(), moves);
+}
+
+// Drags the toolbar by its handle to a point given in the frame's
+// coordinates, as a user would.
+void DragToolBar(QToolBar *bar, QWidget *frame, QPoint to)
+{
+    // In screen coordinates, since the toolbar moves under the mouse.
+    const QPoint from = bar->mapToGlobal(QPoint(4, bar->height() / 2));
+    const QPoint target = frame->mapToGlobal(to);
+    QTest::mousePress(bar, Qt::LeftButton, {}, bar->mapFromGlobal(from));
+    for (int i = 1; i <= 10; ++i) {
+        QTest::mouseMove(bar, bar->mapFromGlobal(from + (target - from) * i / 10));
+        PumpFor(10);
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, bar->mapFromGlobal(target));
+    PumpFor(300);
+}
+
+TEST_F(FrameTest, StatusPaneShowsTheGameAfterTheToolBarFloatsAndDocks)
+{
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    QToolBar *bar = Frame().ToolBar();
+    const auto paneShows = [this] {
+        // The status bar must lie within the frame after the frame shrank
+        // or grew, or the pane is drawn nowhere.
+        const QLabel *pane = Frame().StatusPane();
+        return Frame().rect().contains(Frame().statusBar()->geometry()) &&
+               !pane->visibleRegion().isEmpty() && pane->text() == QString::fromUtf8("Váš tah");
+    };
+    DragToolBar(bar, &Frame(), QPoint(200, 600));
+    ASSERT_TRUE(bar->isFloating());
+    EXPECT_TRUE(paneShows());
+    EXPECT_EQ(Frame().View()->size(), QSize(626, 387));
+
+    // Docked again where it was.
+    Frame().addToolBar(Qt::TopToolBarArea, bar);
+    PumpFor(300);
+    EXPECT_FALSE(bar->isFloating());
+    EXPECT_TRUE(paneShows());
+}
+
+TEST_F(FrameTest, MenuPromptFitsBesideTheStatusWithThePanelHidden)
+{
+    Frame().show();
+    Frame().OnCommand(ID_VIEW_INFO);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Frame().View()->width(), 387);
+    const QString prompt = Frame().Action(ID_FILE_NEW)->statusTip();
+    ASSERT_EQ(prompt, QString::fromUtf8("Začne novou hru"));
+    // The prompt is drawn left of the pane, after a small margin.
+    const QLabel *pane = Frame().StatusPane();
+    EXPECT_GE(pane->x(), pane->fontMetrics().horizontalAdvance(prompt) + 8);
+    EXPECT_TRUE(Frame().rect().contains(pane->mapTo(&Frame(), pane->rect().topRight())));
+
+    // With the panel, the pane keeps room for its longest text.
+    Frame().OnCommand(ID_VIEW_INFO);
+    QCoreApplication::processEvents();
+    EXPECT_GE(pane->width(), pane->fontMetrics().horizontalAdvance(
+                                 "Make position. Use left and right buttons, Undo."));
+}
+
+TEST_F(FrameTest, BarsAndTheFileFolderAreRememberedAcrossARestart)
+{
+    Frame().OnCommand(ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
+    // Without a saved folder the dialogs start in the documents folder.
+    EXPECT_EQ(Frame().FileDialogFolder(),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+
+    QTemporaryDir files;
+    myFileName = files.filePath("game.orb");
+    Frame().OnCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(Frame().FileDialogFolder(), files.path()); // the next dialog starts there
+
+    // The program ends as when its window is closed, then starts again.
+    Frame().close();
+    myApp->ExitInstance();
+    myApp = std::make_unique<CDivuzApp>();
+    ASSERT_TRUE(myApp->InitInstance());
+    WaitForTheEngine();
+    EXPECT_FALSE(Frame().statusBar()->isVisible());
+    EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
+    EXPECT_EQ(Frame().FileDialogFolder(), files.path());
+}
+
+TEST_F(FrameTest, OpenErrorNamesTheFile)
+{
+    QTemporaryDir files;
+    myFileName = files.filePath("broken.orb");
+    QFile broken(myFileName);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray("\x01\x00\x00\x00\x07", 5)); // version 1, then cut short
+    broken.close();
+
+    QString text, details;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        details = box->informativeText();
+        box->accept();
+    });
+    Frame().OnCommand(ID_OPEN_GAME);
+    EXPECT_EQ(text, "Unexpected file format.");
+    EXPECT_EQ(details, QDir::toNativeSeparators(myFileName));
+}
+
+TEST(WindowPlacementTest, FrameStaysWithinReachOnEveryScreen)
+{
+    // A 1280 x 1024 screen: centred, 70 pixels above the middle.
+    const QRect large(0, 0, 1280, 1024);
+    EXPECT_EQ(PlaceOnScreen(large, large, QSize(640, 480)), QPoint(320, 202));
+    // The same screen at scale 2: the formula would put the top at -86.
+    const QRect scaled(0, 0, 640, 512);
+    EXPECT_EQ(PlaceOnScreen(scaled, scaled, QSize(640, 524)), QPoint(0, 0));
+    // A panel at the top takes 30 pixels; a second screen to the right.
+    EXPECT_EQ(PlaceOnScreen(QRect(1280, 0, 800, 600), QRect(1280, 30, 800, 570), QSize(700, 500)),
+              QPoint(1330, 30));
 }
