@@ -7,6 +7,7 @@
 #include "Levels.h"
 #include "DivuzEvents.h"
 #include "ErrorReport.h"
+#include "ThreadHandOff.h"
 #include <algorithm>
 
 std::optional<LevelRequest> LevelRequestFor(int level, bool forHint)
@@ -276,13 +277,17 @@ bool CDivuzDoc::event(QEvent *event)
     // The engine thread posts its replies and errors here, so they are taken
     // over on this thread in the order they were made.
     if (event->type() == DivuzCommandEvent::EventType()) {
+        TakeOver(event);
         const auto *reply = static_cast<const DivuzCommandEvent *>(event);
         // A reply left over from a stopped thread or an old request is dropped.
-        if (myData.IsThinking && reply->Ticket() == myTicket)
+        if (myData.IsThinking && reply->Ticket() == myTicket) {
+            TakeOver(&myRequest);
             OnCommand(reply->Command());
+        }
         return true;
     }
     if (event->type() == EngineErrorEvent::EventType()) {
+        TakeOver(event);
         ReportError(static_cast<const EngineErrorEvent *>(event)->Text());
         return true;
     }

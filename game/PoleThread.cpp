@@ -2,6 +2,7 @@
 
 #include "DivuzEvents.h"
 #include "ErrorReport.h"
+#include "ThreadHandOff.h"
 
 #include <QCoreApplication>
 
@@ -185,11 +186,17 @@ void PoleThread::CompleteBoardRequest(PoleRequest &request, bool isBadMove)
 void PoleThread::Reply(const PoleRequest &request, std::uint64_t ticket)
 {
     // While the thread is being stopped nobody waits for this request.
-    if (!myPole.IsStopRequested())
-        QCoreApplication::postEvent(myReceiver, new DivuzCommandEvent(request.ReplyCommand, ticket));
+    if (myPole.IsStopRequested())
+        return;
+    auto *reply = new DivuzCommandEvent(request.ReplyCommand, ticket);
+    HandOver(&request);
+    HandOver(reply);
+    QCoreApplication::postEvent(myReceiver, reply);
 }
 
 void PoleThread::PostError(const std::string &text)
 {
-    QCoreApplication::postEvent(myReceiver, new EngineErrorEvent(text));
+    auto *error = new EngineErrorEvent(text);
+    HandOver(error);
+    QCoreApplication::postEvent(myReceiver, error);
 }
