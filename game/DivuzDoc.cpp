@@ -276,8 +276,9 @@ bool CDivuzDoc::event(QEvent *event)
 {
     // The engine thread posts its replies and errors here, so they are taken
     // over on this thread in the order they were made.
+    // Taken over before it is read: the engine thread may have made it.
+    TakeOver(event);
     if (event->type() == DivuzCommandEvent::EventType()) {
-        TakeOver(event);
         const auto *reply = static_cast<const DivuzCommandEvent *>(event);
         // A reply left over from a stopped thread or an old request is dropped.
         if (myData.IsThinking && reply->Ticket() == myTicket) {
@@ -287,7 +288,6 @@ bool CDivuzDoc::event(QEvent *event)
         return true;
     }
     if (event->type() == EngineErrorEvent::EventType()) {
-        TakeOver(event);
         ReportError(static_cast<const EngineErrorEvent *>(event)->Text());
         return true;
     }

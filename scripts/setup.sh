@@ -20,7 +20,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+# DIVUZ_CMAKE_ARGS adds options, e.g. -DDIVUZ_WARNINGS_AS_ERRORS=ON in CI.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release ${DIVUZ_CMAKE_ARGS:-}
 cmake --build build
 
 case "$mode" in
