@@ -74,6 +74,8 @@ BestGamesDialog::BestGamesDialog(DataDivuzDoc &result, int level, int side, cons
     myList = new QListWidget(this);
     myList->setObjectName("1071");
     myList->setSortingEnabled(false);
+    // The rows fit the list: a field too long is cut short, never scrolled.
+    myList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QVector<int> stops;
     for (int stop : TabStops)
         stops.push_back(units.X(stop));
