@@ -56,8 +56,8 @@ void CDivuzDoc::OnBestGames()
     // the replay half-way with the engine and the history out of step.
     try {
         CheckOpenedRecord(chosen);
-    } catch (const xIO &error) {
-        ReportError(error);
+    } catch (const xIO &) {
+        ReportError("CDivuzDoc::OnBestGames : Damaged stored game");
         return;
     }
 

@@ -936,7 +936,8 @@ TEST_F(BestGamesDocumentTest, StoredGameTheBoardRefusesIsNotReplayed)
     myDialogs.chosenRow = 0;
     Command(ID_BEST_GAMES);
     EXPECT_EQ(Bytes(Data()), before);
-    ASSERT_EQ(myErrors.texts.size(), 1u);
+    EXPECT_EQ(myErrors.texts,
+              std::vector<std::string>{"CDivuzDoc::OnBestGames : Damaged stored game"});
     myErrors.texts.clear();
 }
 

@@ -2,7 +2,6 @@
 
 #include "TypeText.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -25,21 +24,6 @@ void Type(NameEntryDialog &dialog, const QString &text)
 }
 
 } // namespace
-
-TEST(NameEntryDialog, ShowsTheNameInABoxWithoutCaption)
-{
-    std::string name = "Anonymous";
-    NameEntryDialog dialog(name);
-    dialog.show();
-    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(dialog.objectName(), "204");
-    const QList<QLabel *> labels = dialog.findChildren<QLabel *>();
-    ASSERT_EQ(labels.size(), 1);
-    EXPECT_EQ(labels.front()->text(),
-              QString::fromUtf8("Gratuluji!\nTo byla skvělá hra!\n Prosím napište své jméno:"));
-    EXPECT_EQ(Edit(dialog)->text(), "Anonymous");
-    EXPECT_EQ(dialog.findChild<QPushButton *>("1")->text(), "OK");
-}
 
 TEST(NameEntryDialog, OkAndEnterStoreTheNameEscapeKeepsTheOldOne)
 {
