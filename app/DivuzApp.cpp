@@ -35,6 +35,7 @@ bool CDivuzApp::InitInstance()
     LoadBestGames(myBestGames, myOptions);
 
     myDocument = std::make_unique<CDivuzDoc>();
+    myDocument->SetBestGames(&myBestGames, &myBestGamesDialogs);
     myFrame = std::make_unique<CMainFrame>(myDocument.get());
     myFrame->SetApplicationCommands([this](int id) { return OnCommand(id); },
                                     [this](int id, CommandState &state) {

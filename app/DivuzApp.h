@@ -7,6 +7,7 @@
 // information panel).
 
 #include "BestGames.h"
+#include "BestGamesDialogRunner.h"
 #include "DivuzApplication.h"
 #include "DivuzOptions.h"
 
@@ -43,6 +44,7 @@ private:
 
     DivuzOptions myOptions;
     BestGames myBestGames;
+    BestGamesDialogRunner myBestGamesDialogs;
     std::unique_ptr<CDivuzDoc> myDocument;
     std::unique_ptr<CMainFrame> myFrame;
 };

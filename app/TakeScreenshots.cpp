@@ -3,6 +3,7 @@
 // screenshots). Settings live in a temporary folder; the user's are never
 // touched.
 
+#include "BestGamesLocation.h"
 #include "DivuzApp.h"
 #include "DivuzDoc.h"
 #include "ErrorReport.h"
@@ -13,9 +14,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -47,9 +52,7 @@ public:
     void Shoot(const char *name)
     {
         Settle(3500); // the chances columns glide for up to three seconds
-        const QString path = QDir(myFolder).filePath(QString(name) + ".png");
-        myApp.MainFrame()->grab().save(path);
-        std::printf("%s\n", qPrintable(path));
+        ShootWidget(myApp.MainFrame(), name);
     }
     void SetOptions(bool renju, int signSet, int who)
     {
@@ -61,10 +64,64 @@ public:
         myApp.SetOptions(o);
     }
 
+    // The best-games dialogs as they open: each is photographed, then the
+    // name dialog gets name and "OK", the table has the row with that name
+    // chosen for replay.
+    void AnswerBestGamesDialogs(const QString &name)
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || dialog->property("shot").toBool())
+            return;
+        dialog->setProperty("shot", true);
+        auto *edit = dialog->findChild<QLineEdit *>("1059");
+        if (edit != nullptr) {
+            edit->setText(name);
+            ShootWidget(dialog, "best-games-name-entry");
+        } else if (auto *list = dialog->findChild<QListWidget *>("1071")) {
+            ShootWidget(dialog, "best-games-table");
+            const QList<QListWidgetItem *> rows = list->findItems(name, Qt::MatchContains);
+            if (!rows.isEmpty())
+                list->setCurrentItem(rows.front());
+        }
+        dialog->findChild<QPushButton *>("1")->click();
+    }
+
 private:
+    void ShootWidget(QWidget *widget, const char *name)
+    {
+        QCoreApplication::processEvents();
+        const QString path = QDir(myFolder).filePath(QString(name) + ".png");
+        widget->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+    }
+
     CDivuzApp &myApp;
     QString myFolder;
 };
+
+// A won tournament game for the table: pairs of moves far apart, then
+// five in a row for the player, who began.
+DataDivuzDoc SampleWin(const char *name, int pairs)
+{
+    DataDivuzDoc d;
+    d.Mode = ModeTournament;
+    d.GameMode = PlayerWon;
+    d.PlayerName = name;
+    d.ComputerTime = 10 * pairs;
+    Stack<HistoryEntry> &h = d.UndoRedoMoves;
+    h.Push(HistoryEntry{0, 0, FREE, 0, 0});
+    for (int i = 0; i < pairs; ++i) {
+        const int row = 16 - 4 * (i / 10);
+        h.Push(HistoryEntry{2 * (i % 10), row, NOL, 75, 75});
+        h.Push(HistoryEntry{2 * (i % 10), row + 2, KREST, 75, 75});
+    }
+    for (int i = 0; i < 5; ++i) {
+        h.Push(HistoryEntry{5 + i, 9, NOL, 75, 75});
+        if (i < 4)
+            h.Push(HistoryEntry{2 * i, 2, KREST, 75, 75});
+    }
+    return d;
+}
 
 } // namespace
 
@@ -76,6 +133,12 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    // The best-games table, too, is an empty per-user copy in that folder.
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QCoreApplication::setOrganizationName("Zidude");
+    QCoreApplication::setApplicationName("Divuz");
+    QDir().mkpath(QFileInfo(QString::fromStdString(UserBestGamesPath())).absolutePath());
+    QFile(QString::fromStdString(UserBestGamesPath())).open(QIODevice::WriteOnly);
     SetErrorReporter([](const std::string &text) { std::fprintf(stderr, "%s\n", text.c_str()); });
 
     CDivuzApp app;
@@ -110,6 +173,43 @@ int main(int argc, char **argv)
     for (auto [x, y] : {std::pair{8, 8}, {10, 8}, {9, 11}, {11, 10}})
         scenes.Play(x, y);
     scenes.Shoot("renju-stones");
+
+    // The best games: a tournament won against "Začátečník" by a player who
+    // searches four plies, filed beside three stored games; its replay
+    // stopped half-way.
+    scenes.SetOptions(false, 0, 0);
+    DivuzOptions options = app.GetOptions();
+    options.Level = 6;
+    app.SetOptions(options);
+    for (auto [name, pairs] :
+         {std::pair{"Eva", 8}, {"Tomáš", 12}, {"Maximilián Alexandr Dlouhý z Horní Dolní", 16}})
+        app.GetBestGames().AddGame(SampleWin(name, pairs), options);
+    const QString winner = QString::fromUtf8("Jiří");
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] { scenes.AnswerBestGamesDialogs(winner); });
+    answerer.start(50);
+    const int wins = scenes.Data().PlayerWins;
+    for (int game = 0; game < 3 && scenes.Data().PlayerWins == wins; ++game) {
+        app.MainFrame()->OnCommand(ID_NEW_TOURNAMENT);
+        scenes.Settle();
+        for (int move = 0; move < 180 && scenes.Data().GameMode == InProgress; ++move) {
+            const DataDivuzDoc d = scenes.Data();
+            Pole pole;
+            pole.SetPosition(
+                CDivuzDoc::HistoryMoves(d.UndoRedoMoves, 1, d.UndoRedoMoves.GetCurSize()));
+            const Move m = pole.FindMove(d.PlayerSign, 4);
+            scenes.Play(m.x, m.y);
+        }
+    }
+    // The dialogs answer themselves; the chosen game comes back on an
+    // empty board.
+    scenes.Settle(1500);
+    const int stored = scenes.Data().UndoRedoMoves.GetRedoLimit() - 1;
+    for (int move = 0; move < stored / 2; ++move) {
+        app.MainFrame()->OnCommand(ID_REDO);
+        scenes.Settle(20);
+    }
+    scenes.Shoot("best-games-replay");
 
     app.ExitInstance();
     return 0;

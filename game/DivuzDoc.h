@@ -7,8 +7,9 @@
 // document itself, so they are taken over in order on the user-interface
 // thread. The work is spread over files by concern: the turn cycle
 // (DivuzDoc.cpp), the commands (DocumentCommands.cpp), undo, redo, hint and
-// the modes (DocumentHistory.cpp), the clocks (DocumentClock.cpp) and the
-// saved-game file (DocumentFile.cpp).
+// the modes (DocumentHistory.cpp), the clocks (DocumentClock.cpp), the
+// saved-game file (DocumentFile.cpp) and the best-games table
+// (DocumentBestGames.cpp).
 
 #include "DivuzCommands.h"
 #include "DivuzView.h"
@@ -40,6 +41,9 @@ std::optional<LevelRequest> LevelRequestFor(int level, bool forHint);
 // (InvalidFileFormatText with InvalidFileFormatCaption).
 inline constexpr const char *UnexpectedFileFormatText = "Unexpected file format.";
 inline constexpr const char *GameFileCaption = "Divuz";
+
+class BestGames;
+class IBestGamesDialogs;
 
 class CDivuzDoc : public QObject {
     Q_OBJECT
@@ -126,6 +130,20 @@ public:
     // user is to see.
     bool OpenGame(const QString &path, QString *error = nullptr, QString *caption = nullptr);
 
+    // The best-games table and the dialogs that show it, both kept by the
+    // caller for the document's lifetime. Without them a won tournament game
+    // is not filed and the best-games command shows nothing.
+    void SetBestGames(BestGames *table, IBestGamesDialogs *dialogs);
+    // Command 120, posted after a won tournament game: a game good enough
+    // for the table gets the player's name, is filed, and the table is
+    // shown. Any other game is left as it is.
+    void OnTournamentWin();
+    // Shows the table; a stored game chosen there replaces the game for a
+    // replay that starts on an empty board and goes on with Redo and Undo.
+    void OnBestGames();
+    // Sets the engine's board to the moves of the history up to CurSize.
+    void SendPosition();
+
     // The text of the status pane for the present state of the game.
     QString OnUpdateGameStatus() const;
     // One tick of the view's 100 ms timer: advances the clock that runs.
@@ -133,6 +151,9 @@ public:
 
     // Routes a command id to its handler; false when the document has none.
     bool OnCommand(int id);
+
+    // The moves of history entries first..last-1, for an engine's board.
+    static BoundedList<Move> HistoryMoves(const Stack<HistoryEntry> &history, int first, int last);
 
     // The request record, readable while no request is out (IsThinking false).
     const PoleRequest &Request() const { return myRequest; }
@@ -150,11 +171,16 @@ private:
     int UndoCount() const;
     void RedoOneMove(int replyCommand);
     void StartOpenedGame(const DataDivuzDoc &opened);
+    // Throws xIO for a record that only a damaged file can hold: no bottom
+    // entry, a history the board refuses, signs the board cannot draw.
+    static void CheckOpenedRecord(const DataDivuzDoc &d);
 
     std::unique_ptr<PoleThread> myThread;
     PoleRequest myRequest;
     DataDivuzDoc myData;
     std::vector<IDivuzView *> myViews;
+    BestGames *myBestGames = nullptr;
+    IBestGamesDialogs *myBestGamesDialogs = nullptr;
     // Numbers the requests; a reply counts only while it carries the number
     // of the request now out, so one left over from a stopped thread is
     // dropped. Never reset, so numbers from an old game never match.

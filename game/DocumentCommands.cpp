@@ -159,6 +159,12 @@ bool CDivuzDoc::OnCommand(int id)
     case ID_HINT:
         OnGameHint();
         return true;
+    case ID_TOURNAMENT_WIN:
+        OnTournamentWin();
+        return true;
+    case ID_BEST_GAMES:
+        OnBestGames();
+        return true;
     default:
         if (DebugKeyRow(id) >= 0) {
             OnDebugKey(id);

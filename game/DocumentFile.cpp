@@ -22,8 +22,9 @@ bool IsDrawablePlace(const Place &p)
     return p.x >= 0 && p.x < BoardSize && p.y >= 0 && p.y < BoardSize && IsPlayedSign(p.iZnak);
 }
 
-// The moves of history entries first..last-1, for the engine's board.
-BoundedList<Move> HistoryMoves(const Stack<HistoryEntry> &history, int first, int last)
+} // namespace
+
+BoundedList<Move> CDivuzDoc::HistoryMoves(const Stack<HistoryEntry> &history, int first, int last)
 {
     BoundedList<Move> moves(std::max(0, last - first));
     for (int i = first; i < last; ++i)
@@ -35,7 +36,7 @@ BoundedList<Move> HistoryMoves(const Stack<HistoryEntry> &history, int first, in
 // bottom entry, a history (undone moves included, since redo makes them
 // again) that the board refuses, or signs the board window cannot draw.
 // Such a record can only come from a damaged file.
-void CheckOpenedRecord(const DataDivuzDoc &d)
+void CDivuzDoc::CheckOpenedRecord(const DataDivuzDoc &d)
 {
     const Stack<HistoryEntry> &history = d.UndoRedoMoves;
     if (history.GetCurSize() < 1)
@@ -56,8 +57,6 @@ void CheckOpenedRecord(const DataDivuzDoc &d)
     if (d.Mode == ModeHint && !IsDrawablePlace(d.FoundMove))
         throw xIO("CDivuzDoc::Serialize : Strange FoundMove");
 }
-
-} // namespace
 
 void CDivuzDoc::Serialize(ArchiveWriter &ar) const { myData.Serialize(ar); }
 

@@ -26,6 +26,10 @@ public:
     // Sends the private message to the main window and returns once it has
     // been handled; skipped when the calling thread has no main window.
     virtual void SendMainWindowMessage(int /*message*/) {}
+    // Opens the program's help on the page of the context number (0x10000
+    // plus the id of the dialog button that asks for it). Without help
+    // pages nothing happens.
+    virtual void ShowHelp(int /*context*/) {}
 
 protected:
     IDivuzApplication() = default;

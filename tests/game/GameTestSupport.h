@@ -1,7 +1,7 @@
 #pragma once
 
 // Helpers shared by the game and window tests: the stand-in application,
-// an error recorder and event pumping.
+// an error recorder, event pumping and the board of a record.
 
 #include "DivuzDoc.h"
 #include "ErrorReport.h"
@@ -50,4 +50,12 @@ inline bool PumpUntil(const std::function<bool()> &done, int timeoutMs = 20000)
 inline void PumpFor(int ms)
 {
     PumpUntil([] { return false; }, ms);
+}
+
+// The engine board of a record's history.
+inline Pole BoardOf(const DataDivuzDoc &d)
+{
+    Pole pole;
+    pole.SetPosition(CDivuzDoc::HistoryMoves(d.UndoRedoMoves, 1, d.UndoRedoMoves.GetCurSize()));
+    return pole;
 }

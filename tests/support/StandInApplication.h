@@ -2,8 +2,8 @@
 
 // A stand-in for the application object in tests and benchmarks: it holds
 // an options record with the standard layout, registers itself while it
-// lives, and records what the document sends to the main window. The caller
-// changes its options directly.
+// lives, and records what the document sends to the main window and which
+// help pages are asked for. The caller changes its options directly.
 
 #include "DivuzApplication.h"
 #include "WndLayout.h"
@@ -28,8 +28,10 @@ public:
     void SetOptions(const DivuzOptions &options) override { myOptions = options; }
     void PostMainWindowCommand(int id) override { commands.push_back(id); }
     void SendMainWindowMessage(int message) override { messages.push_back(message); }
+    void ShowHelp(int context) override { helpContexts.push_back(context); }
 
     DivuzOptions myOptions;
     std::vector<int> commands;
     std::vector<int> messages;
+    std::vector<int> helpContexts;
 };

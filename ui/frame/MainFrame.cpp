@@ -100,7 +100,6 @@ bool IsPending(int id)
 {
     switch (id) {
     case ID_OPTIONS:
-    case ID_BEST_GAMES:
     case ID_APP_ABOUT:
     case ID_HELP_FINDER:
     case ID_HELP:
@@ -491,8 +490,8 @@ bool CMainFrame::event(QEvent *event)
         if (id == WM_FIT_FRAME) {
             FitToLayout();
             myView->update();
-        } else if (id == ID_TOURNAMENT_WIN || id == WM_NEXT_MUSIC) {
-            // The best-games table and the music have no windows yet.
+        } else if (id == WM_NEXT_MUSIC) {
+            // The music has no player yet.
         } else {
             OnCommand(id);
         }

@@ -1,9 +1,12 @@
+#include "BestGamesLocation.h"
 #include "DivuzApp.h"
 #include "DivuzDoc.h"
 #include "GameTestSupport.h"
 #include "MainFrame.h"
 #include "MainView.h"
 #include "WindowPlacement.h"
+#include "Random.h"
+#include "TypeText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +14,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -24,6 +30,50 @@
 namespace
 {
 
+// Answers the best-games dialogs as a user would, as soon as one is open:
+// types the name into the name dialog and confirms; notes the rows of the
+// table and leaves it with the button given ("1" shows the selected game,
+// "2" closes).
+class DialogAnswerer : public QObject
+{
+  public:
+    DialogAnswerer(QString name, const char *tableButton)
+        : myName(std::move(name)), myButton(tableButton)
+    {
+        connect(&myTimer, &QTimer::timeout, this, &DialogAnswerer::Answer);
+        myTimer.start(20);
+    }
+
+    int namesAsked = 0;
+    std::vector<QStringList> tablesShown;
+
+  private:
+    void Answer()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr)
+            return;
+        if (dialog->objectName() == "204") {
+            ++namesAsked;
+            auto *edit = dialog->findChild<QLineEdit *>("1059");
+            edit->selectAll();
+            TypeText(edit, myName);
+            QTest::mouseClick(dialog->findChild<QPushButton *>("1"), Qt::LeftButton);
+        } else if (dialog->objectName() == "203") {
+            const auto *list = dialog->findChild<QListWidget *>("1071");
+            QStringList rows;
+            for (int i = 0; i < list->count(); ++i)
+                rows << list->item(i)->text();
+            tablesShown.push_back(rows);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(myButton), Qt::LeftButton);
+        }
+    }
+
+    QString myName;
+    const char *myButton;
+    QTimer myTimer;
+};
+
 // The whole program as it starts, with its settings and files in a
 // temporary folder.
 class FrameTest : public testing::Test
@@ -33,6 +83,19 @@ class FrameTest : public testing::Test
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, myHome.path());
+        // The best-games table is the per-user copy in the temporary home,
+        // never the one beside the test program.
+        myOldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(myHome.path()));
+        QCoreApplication::setOrganizationName("Zidude");
+        QCoreApplication::setApplicationName("Divuz");
+        const QString table = QString::fromStdString(UserBestGamesPath());
+        QDir().mkpath(QFileInfo(table).absolutePath());
+        QFile(table).open(QIODevice::WriteOnly);
+        StartProgram();
+    }
+    void StartProgram()
+    {
         myApp = std::make_unique<CDivuzApp>();
         DivuzOptions options = myApp->GetOptions();
         options.Level = 0; // instant answers keep the tests quick
@@ -46,6 +109,7 @@ class FrameTest : public testing::Test
     {
         myApp->ExitInstance();
         myApp.reset();
+        qputenv("HOME", myOldHome);
         EXPECT_EQ(myErrors.texts, std::vector<std::string>{});
     }
 
@@ -69,6 +133,7 @@ class FrameTest : public testing::Test
     }
 
     QTemporaryDir myHome;
+    QByteArray myOldHome;
     ErrorRecorder myErrors;
     std::unique_ptr<CDivuzApp> myApp;
     QString myFileName;
@@ -98,9 +163,9 @@ TEST_F(FrameTest, MenusCarryTheirLabelsAndFollowTheGame)
     EXPECT_EQ(Frame().Action(ID_FILE_NEW)->text(), QString::fromUtf8("&Nový\tCtrl+N"));
     EXPECT_EQ(Frame().Action(ID_OPEN_GAME)->text(), QString::fromUtf8("&Otevřít...\tCtrl+O"));
     EXPECT_EQ(Frame().Action(ID_EDIT_UNDO)->shortcut(), QKeySequence("Ctrl+Z"));
-    // Dialogs that come later are shown but cannot be used yet.
+    // The options dialog comes later: shown but not usable yet.
     EXPECT_FALSE(Frame().Action(ID_OPTIONS)->isEnabled());
-    EXPECT_FALSE(Frame().Action(ID_BEST_GAMES)->isEnabled());
+    EXPECT_TRUE(Frame().Action(ID_BEST_GAMES)->isEnabled());
 
     EXPECT_FALSE(Frame().Action(ID_EDIT_UNDO)->isEnabled());
     EXPECT_EQ(Frame().StatusPane()->text(), QString::fromUtf8("Váš tah"));
@@ -288,4 +353,62 @@ TEST(WindowPlacementTest, FrameStaysWithinReachOnEveryScreen)
     // A panel at the top takes 30 pixels; a second screen to the right.
     EXPECT_EQ(PlaceOnScreen(QRect(1280, 0, 800, 600), QRect(1280, 30, 800, 570), QSize(700, 500)),
               QPoint(1330, 30));
+}
+
+TEST_F(FrameTest, TournamentWonThroughTheWindowIsNamedFiledAndShownAfterARestart)
+{
+    // "Začátečník" against a player who searches four plies for every move;
+    // a lost game is followed by another.
+    EngineRandom::SetFixedSeed(11);
+    DivuzOptions options = myApp->GetOptions();
+    options.Level = 6;
+    myApp->SetOptions(options);
+    const QString name = QString::fromUtf8("Jiří 张");
+    {
+        DialogAnswerer answerer(name, "2");
+        for (int game = 0; game < 3 && Data().PlayerWins == 0; ++game) {
+            Frame().OnCommand(ID_NEW_TOURNAMENT);
+            WaitForTheEngine();
+            for (int move = 0; move < 180 && Data().GameMode == InProgress; ++move) {
+                const Move m = BoardOf(Data()).FindMove(NOL, 4);
+                ClickCell(m.x, m.y);
+            }
+        }
+        ASSERT_EQ(Data().PlayerWins, 1);
+        ASSERT_TRUE(PumpUntil([&] { return !answerer.tablesShown.empty(); }, 5000));
+        EXPECT_EQ(answerer.namesAsked, 1);
+        // Začátečník, the player began: the game is first in its group.
+        const int moves = Data().UndoRedoMoves.GetCurSize() - 1;
+        EXPECT_EQ(answerer.tablesShown.front(),
+                  QStringList{QString("\t1\t%1\t%2").arg(name).arg(moves)});
+    }
+    EXPECT_EQ(Data().PlayerName, name.toStdString());
+    EXPECT_EQ(Data().Mode, ModeViewParty);
+    const DataDivuzDoc won = Data();
+
+    // The program ends: "Best.tab" holds the game under the typed name.
+    myApp->ExitInstance();
+    myApp.reset();
+    BestGames file;
+    ASSERT_TRUE(file.Load(UserBestGamesPath()));
+    const DataDivuzDoc stored = file.GetGame(0, 0, 0);
+    EXPECT_EQ(stored.PlayerName, name.toStdString());
+    EXPECT_EQ(stored.UndoRedoMoves.GetCurSize(), won.UndoRedoMoves.GetCurSize());
+    EXPECT_FALSE(IsTournamentWin(file.GetGame(0, 0, 1)));
+
+    // A restarted program shows it and replays it from an empty board.
+    StartProgram();
+    DialogAnswerer answerer(QString(), "1");
+    Frame().Action(ID_BEST_GAMES)->trigger();
+    WaitForTheEngine();
+    ASSERT_EQ(answerer.tablesShown.size(), 1u);
+    EXPECT_EQ(answerer.tablesShown.front().size(), 1);
+    EXPECT_TRUE(answerer.tablesShown.front().value(0).contains(name));
+    EXPECT_EQ(Data().Mode, ModeViewParty);
+    EXPECT_EQ(Data().UndoRedoMoves.GetCurSize(), 1);
+    EXPECT_EQ(Frame().StatusPane()->text(), "View party. Use Undo and Redo. ");
+    Frame().Action(ID_REDO)->trigger();
+    WaitForTheEngine();
+    EXPECT_EQ(Data().UndoRedoMoves.GetCurSize(), 2);
+    EXPECT_EQ(Data().UndoRedoMoves.Top().x, won.UndoRedoMoves[1].x);
 }
