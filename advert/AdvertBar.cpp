@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <qdrawutil.h>
 
 #include <algorithm>
 #include <mutex>
@@ -118,9 +117,10 @@ void CAdvertBar::paintEvent(QPaintEvent *event)
         Initialise();
     QPainter painter(this);
     // The background in the button-shadow colour with an etched line on
-    // top; it is all a bar without a component shows.
+    // top (the shadow's top row, then a highlight row); it is all a bar
+    // without a component shows.
     painter.fillRect(rect(), palette().color(QPalette::Dark));
-    qDrawShadeLine(&painter, 0, EdgeHeight / 2, width(), EdgeHeight / 2, palette(), true, 1, 0);
+    painter.fillRect(0, 1, width(), 1, palette().color(QPalette::Light));
     if (!event->region().isEmpty())
         myAim->Paint(&painter, myOffset, EdgeHeight);
 }

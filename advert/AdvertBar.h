@@ -15,6 +15,8 @@
 
 class CAdvertBar : public QWidget
 {
+    Q_OBJECT
+
   public:
     // The edge drawn along the top; the banner is painted just below it.
     static constexpr int EdgeHeight = 2;

@@ -1,9 +1,10 @@
 #include "AimDll.h"
 
+#include "SharedLibrary.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLibrary>
 
 namespace
 {
@@ -69,26 +70,18 @@ class AimModule
     AimModule &operator=(const AimModule &) = delete;
     ~AimModule()
     {
-        if (!myStarted)
-            return;
-        myEntries.Shutdown(&myHandle);
-        myLibrary.unload();
+        if (myStarted)
+            myEntries.Shutdown(&myHandle);
     }
 
     // Loads the first location that loads and resolves the entry points; a
-    // library without all of them is unloaded again.
+    // library without all of them is let go of again.
     bool Load(const QStringList &locations)
     {
-        for (const QString &location : locations) {
-            myLibrary.setFileName(location);
-            if (myLibrary.load())
-                break;
-        }
-        if (!myLibrary.isLoaded())
-            return false;
-        if (ResolveAll(myLibrary, myEntries))
+        myLibrary = SharedLibrary::Load(locations);
+        if (myLibrary && ResolveAll(myLibrary->Library(), myEntries))
             return true;
-        myLibrary.unload();
+        myLibrary.reset();
         return false;
     }
 
@@ -96,9 +89,11 @@ class AimModule
     // something of its own running that still needs its code.
     bool Start(void *window, std::int32_t value1, std::int16_t value2, std::uint32_t value3)
     {
-        const QByteArray module = QFile::encodeName(myLibrary.fileName());
+        const QByteArray module = QFile::encodeName(myLibrary->Library().fileName());
         myStarted =
             myEntries.Startup(&myHandle, module.constData(), window, value1, value2, value3);
+        if (!myStarted)
+            myLibrary->KeepLoaded();
         return myStarted;
     }
 
@@ -108,7 +103,7 @@ class AimModule
     }
 
   private:
-    QLibrary myLibrary;
+    std::shared_ptr<SharedLibrary> myLibrary;
     EntryPoints myEntries;
     AdvertHandle myHandle{};
     bool myStarted = false;
