@@ -5,10 +5,10 @@
 // sides compile against this header, so a change of an entry point's form
 // shows up as a build error on both sides rather than as a crash.
 //
-// The entry points have C linkage and take only pointers and plain values;
-// a component built with another compiler works as long as it keeps this
-// form. Every entry point answers with a truth value: false when it failed
-// or does not know the request.
+// The entry points have C linkage and take only pointers and plain values.
+// The one C++ object among them is the painter: a component draws with the
+// Qt libraries the program runs on. Every entry point answers with a truth
+// value: false when it failed or does not know the request.
 //
 // The names carry a leading underscore because that is how the program
 // looks them up ("_Startup", "_Paint", ...); they are exported with
@@ -39,9 +39,10 @@ struct AdvertHandle {
 // it from any thread; context is the pointer registered with the callback.
 typedef void AdvertCallback(void *context);
 
-// module: the file the component was loaded from. window: the window the
-// banners appear in, or null. The three values come from the program's
-// start-up (585, 1 and 2); their meaning is the component's.
+// module: the file the component was loaded from, valid during the call.
+// window: the window the banners appear in, or null. The three values come
+// from the program's start-up (585, 1 and 2); their meaning is the
+// component's.
 typedef bool AdvertStartupEntry(AdvertHandle *handle, const char *module, void *window,
                                 std::int32_t value1, std::int16_t value2, std::uint32_t value3);
 // Draws the banner, 468 x 62 pixels, with its top-left corner at (x, y).
