@@ -1,5 +1,6 @@
 #include "DivuzApp.h"
 
+#include "AdvertBar.h"
 #include "BestGamesLocation.h"
 #include "DivuzCommands.h"
 #include "DivuzDoc.h"
@@ -41,6 +42,8 @@ bool CDivuzApp::InitInstance()
                                     [this](int id, CommandState &state) {
                                         return GetCommandState(id, state);
                                     });
+    // The banner bar, for banners of 468 x 62; the component gets 585, 1, 2.
+    myFrame->AddBottomBar(new CAdvertBar(AdvertWidth, AdvertHeight, 585, 1, 2));
     myFrame->OnCommand(ID_FILE_NEW); // the first game
     myFrame->show();
     myFrame->PlaceOnScreen();

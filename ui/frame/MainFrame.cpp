@@ -111,6 +111,15 @@ bool IsPending(int id)
     }
 }
 
+// Holds a bar along the bottom of the window. It takes the window's width
+// and never asks for more, so the view alone decides how wide the window is.
+class BottomBarHolder : public QToolBar
+{
+  public:
+    using QToolBar::QToolBar;
+    QSize sizeHint() const override { return {0, QToolBar::sizeHint().height()}; }
+};
+
 } // namespace
 
 CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
@@ -473,6 +482,21 @@ void CMainFrame::FitStatusPane()
     const QString text = myStatusPane->text();
     myStatusPane->clear();
     myStatusPane->setText(text);
+}
+
+void CMainFrame::AddBottomBar(QWidget *bar)
+{
+    // The bottom toolbar area spans the whole window; a toolbar that cannot
+    // be moved, floated or switched off holds the bar there, without margins.
+    auto *holder = new BottomBarHolder(this);
+    holder->setObjectName(bar->objectName() + "Holder");
+    holder->setMovable(false);
+    holder->setFloatable(false);
+    holder->toggleViewAction()->setVisible(false);
+    holder->layout()->setContentsMargins(0, 0, 0, 0);
+    holder->addWidget(bar);
+    addToolBar(Qt::BottomToolBarArea, holder);
+    FitToLayout();
 }
 
 void CMainFrame::PlaceOnScreen()

@@ -37,6 +37,10 @@ public:
     // Sizes the frame so that the view's client area is exactly the layout:
     // 626 x 387 with the information panel, 387 x 387 without it.
     void FitToLayout();
+    // Adds a bar along the bottom of the window, as wide as the window and
+    // as high as the bar asks; the window grows so the view keeps its size.
+    // The frame owns the bar from here on.
+    void AddBottomBar(QWidget *bar);
     // Routes a command id; returns false when nobody handles it.
     bool OnCommand(int id);
     // Enables, checks and labels everything for the present state.

@@ -1,3 +1,4 @@
+#include "AdvertBar.h"
 #include "BestGamesLocation.h"
 #include "DivuzApp.h"
 #include "DivuzDoc.h"
@@ -156,6 +157,22 @@ TEST_F(FrameTest, ViewIsExactlyTheLayoutWithAndWithoutThePanel)
     Frame().OnCommand(ID_VIEW_INFO);
     QCoreApplication::processEvents();
     EXPECT_EQ(Frame().View()->size(), QSize(626, 387));
+}
+
+TEST_F(FrameTest, BannerBarSpansTheWindowBelowTheViewAndKeepsTheViewItsSize)
+{
+    const CAdvertBar *bar = Frame().findChild<CAdvertBar *>();
+    ASSERT_NE(bar, nullptr);
+    for (const QSize view : {QSize(387, 387), QSize(626, 387)}) {
+        Frame().OnCommand(ID_VIEW_INFO);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Frame().View()->size(), view);
+        EXPECT_EQ(bar->width(), Frame().width());
+        EXPECT_EQ(bar->height(), bar->sizeHint().height());
+        EXPECT_GE(bar->mapTo(&Frame(), QPoint(0, 0)).y(),
+                  Frame().View()->mapTo(&Frame(), QPoint(0, view.height())).y());
+        EXPECT_EQ(Frame().minimumSize(), Frame().maximumSize());
+    }
 }
 
 TEST_F(FrameTest, MenusCarryTheirLabelsAndFollowTheGame)
