@@ -1,18 +1,24 @@
 // Developer's tool: plays a few scenes through the real program and writes
 // a picture of the main window for each into a folder (the README's
-// screenshots). Settings live in a temporary folder; the user's are never
+// screenshots), with the splash screen, the About box, a help page and a
+// file dialog. Settings live in a temporary folder; the user's are never
 // touched.
 
+#include "AboutDlg.h"
 #include "DivuzApp.h"
 #include "DivuzDoc.h"
+#include "DivuzHelp.h"
 #include "ErrorReport.h"
 #include "FrameCommands.h"
+#include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "SplashWnd.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -47,8 +53,12 @@ public:
     void Shoot(const char *name)
     {
         Settle(3500); // the chances columns glide for up to three seconds
+        Shoot(myApp.MainFrame(), name);
+    }
+    void Shoot(QWidget *window, const char *name)
+    {
         const QString path = QDir(myFolder).filePath(QString(name) + ".png");
-        myApp.MainFrame()->grab().save(path);
+        window->grab().save(path);
         std::printf("%s\n", qPrintable(path));
     }
     void SetOptions(bool renju, int signSet, int who)
@@ -81,6 +91,9 @@ int main(int argc, char **argv)
     CDivuzApp app;
     app.InitInstance();
     Scenes scenes(app, folder);
+    scenes.Settle();
+    scenes.Shoot(SplashWnd::Current(), "splash");
+    SplashWnd::HideSplash();
     scenes.SetOptions(false, 0, 0);
     app.MainFrame()->OnCommand(ID_NEW_GAME);
     scenes.Shoot("start");
@@ -110,6 +123,27 @@ int main(int argc, char **argv)
     for (auto [x, y] : {std::pair{8, 8}, {10, 8}, {9, 11}, {11, 10}})
         scenes.Play(x, y);
     scenes.Shoot("renju-stones");
+
+    // The About box, a help page and a file dialog in Czech.
+    CAboutDlg about(app.MainFrame());
+    about.show();
+    scenes.Settle();
+    scenes.Shoot(&about, "about");
+    about.close();
+    app.Help().ShowDefault();
+    app.Help().Window()->resize(900, 720);
+    scenes.Settle();
+    scenes.Shoot(app.Help().Window(), "help-page");
+    app.Help().Window()->close();
+    QTemporaryDir games;
+    for (const char *name : {"Moje hra.orb", "Turnaj s Mistrem.orb", "Pozice.orb"})
+        app.Document()->SaveGame(games.filePath(name));
+    QFileDialog files(app.MainFrame(), "Otevřít", games.path(), "Darudo Files (*.orb)");
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.show();
+    scenes.Settle(800);
+    scenes.Shoot(&files, "file-dialog-cs");
+    files.close();
 
     app.ExitInstance();
     return 0;

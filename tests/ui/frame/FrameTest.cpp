@@ -3,6 +3,7 @@
 #include "GameTestSupport.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "SplashWnd.h"
 
 #include <QAction>
 #include <QLabel>
@@ -29,6 +30,7 @@ protected:
         options.WhoBeginsMode = 0;
         myApp->SetOptions(options);
         ASSERT_TRUE(myApp->InitInstance()); // an empty settings store keeps these
+        SplashWnd::HideSplash();            // the tests click at once
         Frame().SetFileNamePrompt([this](bool) { return myFileName; });
         WaitForTheEngine();
     }
