@@ -11,7 +11,8 @@
 #    find the sounds, the music and the help, and the game must come up
 #    and paint its board.
 # With --deb (needs root): also builds the Debian package with CPack,
-# installs it with apt-get and starts the installed divuz the same way.
+# installs it with apt-get, starts the installed divuz the same way and
+# removes the package again.
 #
 # Needs desktop-file-utils and appstream; the build must be complete.
 set -euo pipefail
@@ -95,4 +96,6 @@ if $deb; then
   run_game /usr/bin/divuz --check-data
   run_game env DIVUZ_QUIT_AFTER_FIRST_PAINT=1 timeout 60 /usr/bin/divuz
   echo "install: $(basename "$package") installed and divuz started"
+  # The machine is left as it was, but for the dependencies pulled in.
+  DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq divuz >/dev/null
 fi
