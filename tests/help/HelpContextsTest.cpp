@@ -31,17 +31,6 @@ void ExpectPageExists(const QString &reference)
 
 } // namespace
 
-TEST(HelpContexts, TheDialogsAndTheHelpCommandsLandOnTheirPages)
-{
-    EXPECT_EQ(HelpPageForContext(65657), "turnaj.html#nejlepsi");
-    EXPECT_EQ(HelpPageForContext(65539), "volby.html");
-    EXPECT_EQ(HelpPageForContext(HelpContextOfCommand(32771)), "volby.html");
-    EXPECT_EQ(HelpPageForContext(HelpContextOfCommand(32775)), "hra.html#editace");
-    EXPECT_EQ(HelpPageForWindow("Pole Window"), "hra.html");
-    EXPECT_EQ(HelpPageForWindow("LevelWnd Window"), "urovne.html");
-    EXPECT_EQ(HelpPageForWindow("no such window"), "");
-}
-
 TEST(HelpContexts, AContextWithoutAPageOpensTheContents)
 {
     for (int context : {0, -1, 1, 65536, HelpContextOfCommand(32785), 0x20080})

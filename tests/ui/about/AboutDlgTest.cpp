@@ -2,7 +2,6 @@
 #include "HyperLink.h"
 #include "UrlRecorder.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -26,7 +25,7 @@ TEST(AboutDlg, ClickingALinkOpensItsSchemeFollowedByTheShownText)
     EXPECT_TRUE(web->text().endsWith("example.org")) << "nothing real is named";
 }
 
-TEST(AboutDlg, ShowsTheTextsAndClosesWithItsOneButton)
+TEST(AboutDlg, EverythingFitsAndTheOneButtonCloses)
 {
     CAboutDlg about;
     about.show();
@@ -35,12 +34,6 @@ TEST(AboutDlg, ShowsTheTextsAndClosesWithItsOneButton)
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->text(), "Beru na vědomí");
     EXPECT_TRUE(ok->isDefault());
-    QStringList texts;
-    for (const QLabel *label : about.findChildren<QLabel *>())
-        texts << label->text();
-    EXPECT_TRUE(texts.contains("Darudo Pro Web site :"));
-    EXPECT_TRUE(texts.contains("Náš e-mail :"));
-
     // Every control lies inside the dialog.
     for (const QWidget *child : about.findChildren<QWidget *>())
         EXPECT_TRUE(about.rect().contains(child->geometry())) << child->metaObject()->className();

@@ -88,13 +88,6 @@ TEST_F(SplashWndTest, APressHidesTheSplashAndGoesNoFurther)
     }
 }
 
-TEST_F(SplashWndTest, MovesAndReleasesPassWhileTheSplashStays)
-{
-    QTest::mouseMove(myButton);
-    QTest::keyRelease(&myWindow, Qt::Key_A);
-    EXPECT_NE(SplashWnd::Current(), nullptr);
-}
-
 TEST_F(SplashWndTest, HidesItselfAfterSixSeconds)
 {
     QTest::qWait(SplashWnd::LifetimeMs - 600);
