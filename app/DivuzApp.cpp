@@ -1,18 +1,49 @@
 #include "DivuzApp.h"
 
+#include "AboutDlg.h"
 #include "AdvertBar.h"
 #include "BestGamesLocation.h"
+#include "DataCheck.h"
 #include "DivuzCommands.h"
 #include "DivuzDoc.h"
 #include "DivuzEvents.h"
+#include "DivuzHelp.h"
 #include "FrameCommands.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "Pictures.h"
+#include "QtTranslation.h"
 #include "SettingsStore.h"
+#include "SplashWnd.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
 
-CDivuzApp::CDivuzApp()
+#include <cstdio>
+
+namespace
+{
+
+// The per-user folders (the settings store, a per-user best-games table)
+// are named after these.
+void NameApplication()
+{
+    QCoreApplication::setOrganizationName("Zidude");
+    QCoreApplication::setApplicationName("Divuz");
+}
+
+// The emblem at the sizes window managers and task bars ask for.
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(DivuzIconImage(size)));
+    return icon;
+}
+
+} // namespace
+
+CDivuzApp::CDivuzApp() : myHelp(std::make_unique<DivuzHelp>())
 {
     myOptions.WndLayout = StandardWndLayout();
     RegisterApplication(this);
@@ -20,7 +51,8 @@ CDivuzApp::CDivuzApp()
 
 CDivuzApp::~CDivuzApp()
 {
-    // The window goes before the document it shows.
+    // The windows go before the document they show.
+    myHelp.reset();
     myFrame.reset();
     myDocument.reset();
     UnregisterApplication(this);
@@ -28,10 +60,14 @@ CDivuzApp::~CDivuzApp()
 
 bool CDivuzApp::InitInstance()
 {
-    // The per-user folders (the settings store, a per-user best-games
-    // table) are named after these.
-    QCoreApplication::setOrganizationName("Zidude");
-    QCoreApplication::setApplicationName("Divuz");
+    // Every key and mouse-button press passes the splash screen first.
+    SplashWnd::EnableSplash(true);
+    mySplashFilter = std::make_unique<SplashMessageFilter>();
+    qApp->installEventFilter(mySplashFilter.get());
+    InstallQtTranslation();
+    QGuiApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName("org.example.divuz");
+    NameApplication();
     LoadSettings(myOptions);
     LoadBestGames(myBestGames, myOptions);
 
@@ -47,7 +83,19 @@ bool CDivuzApp::InitInstance()
     myFrame->OnCommand(ID_FILE_NEW); // the first game
     myFrame->show();
     myFrame->PlaceOnScreen();
+    // Shown once the frame is up, so the splash lies above it.
+    SplashWnd::ShowSplash(myFrame.get());
     return true;
+}
+
+int CDivuzApp::CheckData()
+{
+    NameApplication();
+    LoadSettings(myOptions);
+    std::string report;
+    const bool complete = ReportData(myOptions, report);
+    std::fputs(report.c_str(), stdout);
+    return complete ? 0 : 1;
 }
 
 int CDivuzApp::ExitInstance()
@@ -71,6 +119,11 @@ void CDivuzApp::SendMainWindowMessage(int message)
         DivuzCommandEvent event(message);
         QCoreApplication::sendEvent(myFrame.get(), &event);
     }
+}
+
+void CDivuzApp::ShowHelp(int context)
+{
+    myHelp->ShowContext(context);
 }
 
 void CDivuzApp::StartNewGame(bool tournament)
@@ -98,6 +151,21 @@ bool CDivuzApp::OnCommand(int id)
     case ID_NEW_TOURNAMENT:
         StartNewGame(true);
         return true;
+    case ID_APP_ABOUT: {
+        CAboutDlg about(myFrame.get());
+        about.exec();
+        return true;
+    }
+    case ID_HELP_FINDER: // "&Témata nápovědy"
+    case ID_HELP:        // F1
+        myHelp->ShowContents();
+        return true;
+    case ID_CONTEXT_HELP: // Shift+F1
+        myHelp->EnterContextMode();
+        return true;
+    case ID_DEFAULT_HELP:
+        myHelp->ShowDefault();
+        return true;
     default:
         return false;
     }
@@ -116,6 +184,11 @@ bool CDivuzApp::GetCommandState(int id, CommandState &state) const
         return true;
     case ID_NEW_TOURNAMENT:
     case ID_NEW_GAME:
+    case ID_APP_ABOUT:
+    case ID_HELP_FINDER:
+    case ID_HELP:
+    case ID_CONTEXT_HELP:
+    case ID_DEFAULT_HELP:
         state = {true, false};
         return true;
     default:

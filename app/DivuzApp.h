@@ -4,7 +4,7 @@
 // table, loads both at start and saves both at exit, ties the document, the
 // main frame and the view together, starts the first game and handles the
 // application-wide commands (who begins, new game, new tournament, the
-// information panel).
+// information panel, About and help).
 
 #include "BestGames.h"
 #include "BestGamesDialogRunner.h"
@@ -15,6 +15,8 @@
 
 class CDivuzDoc;
 class CMainFrame;
+class DivuzHelp;
+class SplashMessageFilter;
 struct CommandState;
 
 class CDivuzApp : public IDivuzApplication {
@@ -31,10 +33,16 @@ public:
     void SetOptions(const DivuzOptions &options) override { myOptions = options; }
     void PostMainWindowCommand(int id) override;
     void SendMainWindowMessage(int message) override;
+    void ShowHelp(int context) override;
+
+    // "--check-data": prints where the sounds, music and help are found;
+    // returns the program's exit code, 0 when everything is there.
+    int CheckData();
 
     BestGames &GetBestGames() { return myBestGames; }
     CMainFrame *MainFrame() const { return myFrame.get(); }
     CDivuzDoc *Document() const { return myDocument.get(); }
+    DivuzHelp &Help() { return *myHelp; }
 
     bool OnCommand(int id);
     bool GetCommandState(int id, CommandState &state) const;
@@ -47,4 +55,6 @@ private:
     BestGamesDialogRunner myBestGamesDialogs;
     std::unique_ptr<CDivuzDoc> myDocument;
     std::unique_ptr<CMainFrame> myFrame;
+    std::unique_ptr<DivuzHelp> myHelp;
+    std::unique_ptr<SplashMessageFilter> mySplashFilter;
 };

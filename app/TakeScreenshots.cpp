@@ -1,15 +1,20 @@
 // Developer's tool: plays a few scenes through the real program and writes
 // a picture of the main window for each into a folder (the README's
-// screenshots). Settings live in a temporary folder; the user's are never
+// screenshots), with the splash screen, the About box, a help page and a
+// file dialog. Settings live in a temporary folder; the user's are never
 // touched.
 
+#include "AboutDlg.h"
 #include "BestGamesLocation.h"
 #include "DivuzApp.h"
 #include "DivuzDoc.h"
+#include "DivuzHelp.h"
 #include "ErrorReport.h"
 #include "FrameCommands.h"
+#include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "SplashWnd.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QFileDialog>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -52,7 +58,14 @@ public:
     void Shoot(const char *name)
     {
         Settle(3500); // the chances columns glide for up to three seconds
-        ShootWidget(myApp.MainFrame(), name);
+        Shoot(myApp.MainFrame(), name);
+    }
+    void Shoot(QWidget *widget, const char *name)
+    {
+        QCoreApplication::processEvents();
+        const QString path = QDir(myFolder).filePath(QString(name) + ".png");
+        widget->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
     }
     void SetOptions(bool renju, int signSet, int who)
     {
@@ -76,9 +89,9 @@ public:
         auto *edit = dialog->findChild<QLineEdit *>("1059");
         if (edit != nullptr) {
             edit->setText(name);
-            ShootWidget(dialog, "best-games-name-entry");
+            Shoot(dialog, "best-games-name-entry");
         } else if (auto *list = dialog->findChild<QListWidget *>("1071")) {
-            ShootWidget(dialog, "best-games-table");
+            Shoot(dialog, "best-games-table");
             const QList<QListWidgetItem *> rows = list->findItems(name, Qt::MatchContains);
             if (!rows.isEmpty())
                 list->setCurrentItem(rows.front());
@@ -87,13 +100,6 @@ public:
     }
 
 private:
-    void ShootWidget(QWidget *widget, const char *name)
-    {
-        QCoreApplication::processEvents();
-        const QString path = QDir(myFolder).filePath(QString(name) + ".png");
-        widget->grab().save(path);
-        std::printf("%s\n", qPrintable(path));
-    }
 
     CDivuzApp &myApp;
     QString myFolder;
@@ -144,6 +150,9 @@ int main(int argc, char **argv)
     CDivuzApp app;
     app.InitInstance();
     Scenes scenes(app, folder);
+    scenes.Settle();
+    scenes.Shoot(SplashWnd::Current(), "splash");
+    SplashWnd::HideSplash();
     scenes.SetOptions(false, 0, 0);
     app.MainFrame()->OnCommand(ID_NEW_GAME);
     scenes.Shoot("start");
@@ -210,6 +219,27 @@ int main(int argc, char **argv)
         scenes.Settle(20);
     }
     scenes.Shoot("best-games-replay");
+
+    // The About box, a help page and a file dialog in Czech.
+    CAboutDlg about(app.MainFrame());
+    about.show();
+    scenes.Settle();
+    scenes.Shoot(&about, "about");
+    about.close();
+    app.Help().ShowDefault();
+    app.Help().Window()->resize(900, 720);
+    scenes.Settle();
+    scenes.Shoot(app.Help().Window(), "help-page");
+    app.Help().Window()->close();
+    QTemporaryDir games;
+    for (const char *name : {"Moje hra.orb", "Turnaj s Mistrem.orb", "Pozice.orb"})
+        app.Document()->SaveGame(games.filePath(name));
+    QFileDialog files(app.MainFrame(), "Otevřít", games.path(), "Darudo Files (*.orb)");
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.show();
+    scenes.Settle(800);
+    scenes.Shoot(&files, "file-dialog-cs");
+    files.close();
 
     app.ExitInstance();
     return 0;

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cstring>
+
 namespace {
 
 // Errors reach the user in a message box with the program's error caption;
@@ -35,6 +37,11 @@ public:
 
 int main(int argc, char **argv)
 {
+    // The one option: report where the data was found, without a window.
+    if (argc == 2 && std::strcmp(argv[1], "--check-data") == 0) {
+        QCoreApplication core(argc, argv);
+        return CDivuzApp().CheckData();
+    }
     ErrorGuard<QApplication> application(argc, argv);
     SetErrorReporter(ShowError);
     CDivuzApp app;

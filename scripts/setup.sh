@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation
-  xvfb xauth openbox)
+  xvfb xauth openbox qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -26,9 +26,9 @@ public:
     // Sends the private message to the main window and returns once it has
     // been handled; skipped when the calling thread has no main window.
     virtual void SendMainWindowMessage(int /*message*/) {}
-    // Opens the program's help on the page of the context number (0x10000
-    // plus the id of the dialog button that asks for it). Without help
-    // pages nothing happens.
+    // Opens the help page of a help context number (a dialog's "Nápověda"
+    // button passes 0x10000 plus the button's id); a number without a page
+    // opens the contents. An application without help ignores it.
     virtual void ShowHelp(int /*context*/) {}
 
 protected:

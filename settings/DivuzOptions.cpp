@@ -1,5 +1,7 @@
 #include "DivuzOptions.h"
 
+#include "DataFolders.h"
+
 DivuzOptions::DivuzOptions() : SoundNames(SoundCount)
 {
     for (int i = 0; i < SoundCount; ++i)
@@ -13,10 +15,10 @@ std::string BestGamesPath(const DivuzOptions &options)
 
 std::string MusicFolder(const DivuzOptions &options)
 {
-    return options.ProgramFolder + "/Music/";
+    return FindDataFolder(options.ProgramFolder, "Music") + "/Music/";
 }
 
 std::string SoundFolder(const DivuzOptions &options)
 {
-    return options.ProgramFolder + "/Sound/";
+    return FindDataFolder(options.ProgramFolder, "Sound") + "/Sound/";
 }

@@ -62,7 +62,8 @@ struct DivuzOptions {
     bool IsTournament = false;
 };
 
-// The files and folders beside the program; the folder paths end in '/'.
+// The best-games file beside the program, and the music and sound folders
+// where FindDataFolder finds them; the folder paths end in '/'.
 std::string BestGamesPath(const DivuzOptions &options);
 std::string MusicFolder(const DivuzOptions &options);
 std::string SoundFolder(const DivuzOptions &options);

@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "DataFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -8,7 +10,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString OptionsGroup = QStringLiteral("Options");
 const QString SoundNamesGroup = QStringLiteral("Options/SoundNames");
@@ -152,7 +155,7 @@ std::string FindProgramFolder()
 
 std::vector<std::string> ListMusicPieces(const std::string &programFolder)
 {
-    const QDir folder(QString::fromStdString(programFolder + "/Music"));
+    const QDir folder(QString::fromStdString(FindDataFolder(programFolder, "Music") + "/Music"));
     const QStringList names =
         folder.entryList({QStringLiteral("*.mid")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     std::vector<std::string> pieces;

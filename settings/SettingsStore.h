@@ -30,7 +30,7 @@ void PickNextMusic(DivuzOptions &options);
 // the QCoreApplication exists.
 std::string FindProgramFolder();
 
-// The "*.mid" file names of the music folder in their fixed order: by name,
+// The "*.mid" file names of the music folder (FindDataFolder) in their fixed order: by name,
 // ignoring case, so the order of pieces does not depend on the file system.
 std::vector<std::string> ListMusicPieces(const std::string &programFolder);
 

@@ -54,4 +54,13 @@ void DrawPriceBack(QPainter &p);
 // The nine toolbar buttons, 16 x 15 each, on a transparent background.
 void DrawToolbar(QPainter &p);
 
+// The program's emblem, a square centred in area on a transparent
+// background: the logo (170) and the icon.
+void DrawEmblem(QPainter &p, const QRectF &area);
+// The program's name as a 238 x 42 caption on a transparent background.
+void DrawNameCaption(QPainter &p);
+// The splash screen, 416 x 317, with a light card left free for the two
+// contact lines the splash window writes over it.
+void DrawSplash(QPainter &p);
+
 } // namespace PictureDrawing

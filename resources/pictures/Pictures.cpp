@@ -39,6 +39,9 @@ constexpr PictureInfo Infos[] = {
     {PictureStonesWhite, 76, 19, 4, true},
     {PictureBoardDotted, 387, 387, 1},
     {PictureLargeDigits, 340, 25, 20},
+    {PictureSplash, 416, 317, 1},
+    {PictureLogo, 74, 71, 1, true},
+    {PictureNameCaption, 238, 42, 1, true},
     {PictureLevelMaster, 150, 26, 1},
     {PictureLevelInstant, 150, 26, 1},
     {PictureLevel2Sec, 150, 26, 1},
@@ -141,6 +144,15 @@ void Draw(QPainter &p, int id)
         return;
     case PictureSmallDigits:
         DrawDigitStrip(p, 12, 21, {64, 255, 96}, {5, 20, 7});
+        return;
+    case PictureSplash:
+        DrawSplash(p);
+        return;
+    case PictureLogo:
+        DrawEmblem(p, QRectF(0, 0, 74, 71));
+        return;
+    case PictureNameCaption:
+        DrawNameCaption(p);
         return;
     default:
         DrawLevelCaption(p, LevelCaptionText(id));
@@ -287,4 +299,15 @@ QImage DivuzPictureKeyedImage(int id, qreal devicePixelRatio)
 QPixmap DivuzPictureKeyed(int id, qreal devicePixelRatio)
 {
     return QPixmap::fromImage(DivuzPictureKeyedImage(id, devicePixelRatio));
+}
+
+QImage DivuzIconImage(int pixels)
+{
+    if (pixels <= 0)
+        return {};
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PictureDrawing::DrawEmblem(painter, QRectF(0, 0, pixels, pixels));
+    return image;
 }

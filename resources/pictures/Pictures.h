@@ -34,6 +34,9 @@ enum DivuzPictureId : int {
     PictureStonesWhite = 147, // white stone: plain, grey, yellow ring, red ring
     PictureBoardDotted = 154, // flat board with dotted grid lines
     PictureLargeDigits = 157, // twenty 17 x 25 digit pictures
+    PictureSplash = 164,      // the splash screen, 416 x 317
+    PictureLogo = 170,        // the About box's logo, 74 x 71
+    PictureNameCaption = 201, // the program's name, 238 x 42
     PictureLevelMaster = 206, // level captions, 206..216
     PictureLevelInstant = 207,
     PictureLevel2Sec = 208,
@@ -93,3 +96,8 @@ QPixmap DivuzPicture(int id, qreal devicePixelRatio = 1.0);
 // pictures have no alpha channel anyway and come as DivuzPicture gives them.
 QImage DivuzPictureKeyedImage(int id, qreal devicePixelRatio = 1.0);
 QPixmap DivuzPictureKeyed(int id, qreal devicePixelRatio = 1.0);
+
+// The program's icon, square, pixels wide, on a transparent background: the
+// emblem of the logo, for the window and for the icons an installation
+// puts in the desktop's icon theme.
+QImage DivuzIconImage(int pixels);

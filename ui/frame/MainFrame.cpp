@@ -100,11 +100,6 @@ bool IsPending(int id)
 {
     switch (id) {
     case ID_OPTIONS:
-    case ID_APP_ABOUT:
-    case ID_HELP_FINDER:
-    case ID_HELP:
-    case ID_CONTEXT_HELP:
-    case ID_DEFAULT_HELP:
         return true;
     default:
         return false;

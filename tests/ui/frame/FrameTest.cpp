@@ -8,6 +8,7 @@
 #include "WindowPlacement.h"
 #include "Random.h"
 #include "TypeText.h"
+#include "SplashWnd.h"
 
 #include <QAction>
 #include <QApplication>
@@ -103,6 +104,7 @@ class FrameTest : public testing::Test
         options.WhoBeginsMode = 0;
         myApp->SetOptions(options);
         ASSERT_TRUE(myApp->InitInstance()); // an empty settings store keeps these
+        SplashWnd::HideSplash();            // the tests click at once
         Frame().SetFileNamePrompt([this](bool) { return myFileName; });
         WaitForTheEngine();
     }

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Checks that Divuz installs like a desktop program.
+#
+#   scripts/check-install.sh [--deb] [BUILD-DIR]     (default: build)
+#
+# 1. Installs the build into a temporary root (DESTDIR, prefix /usr) and
+#    checks that every installed file is there.
+# 2. Validates the desktop entry (desktop-file-validate) and the AppStream
+#    metainfo (appstreamcli validate, without the network).
+# 3. Starts the installed divuz offscreen from that root: --check-data must
+#    find the sounds, the music and the help, and the game must come up
+#    and paint its board.
+# With --deb (needs root): also builds the Debian package with CPack,
+# installs it with apt-get, starts the installed divuz the same way and
+# removes the package again.
+#
+# Needs desktop-file-utils and appstream; the build must be complete.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+deb=false
+if [ "${1:-}" = "--deb" ]; then
+  deb=true
+  shift
+fi
+build=$(realpath "${1:-build}")
+app_id=org.example.divuz
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+stage=$work/stage
+mkdir -p "$work/home"
+chmod 777 "$work" "$work/home"
+
+fail() {
+  echo "check-install: $*" >&2
+  exit 1
+}
+
+# Runs the installed game offscreen with a home of its own, so no settings or
+# best-games file of the machine's user is touched. As root it runs as
+# nobody: a desktop user cannot write into /usr/bin, and the game must cope.
+run_game() {
+  local runner=()
+  if [ "$(id -u)" -eq 0 ]; then
+    runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  fi
+  env -i PATH=/usr/bin:/bin HOME="$work/home" QT_QPA_PLATFORM=offscreen \
+    "${runner[@]}" "$@"
+}
+
+# Step 1. Install into a temporary root.
+DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+for f in \
+  usr/bin/divuz \
+  usr/bin/divuz-engine \
+  usr/share/applications/$app_id.desktop \
+  usr/share/metainfo/$app_id.metainfo.xml \
+  usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+  usr/share/man/man6/divuz.6 \
+  usr/share/man/man6/divuz-engine.6 \
+  usr/share/divuz/Sound \
+  usr/share/divuz/Music; do
+  [ -e "$stage/$f" ] || fail "missing after install: /$f"
+done
+for size in 16 22 24 32 48 64 128 256; do
+  png=$stage/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+  [ -s "$png" ] || fail "missing icon: ${size}x${size}"
+done
+echo "install: every file in place under $stage"
+
+# Step 2. The desktop entry and the metainfo.
+desktop-file-validate "$stage/usr/share/applications/$app_id.desktop"
+appstreamcli validate --no-net --pedantic "$stage/usr/share/metainfo/$app_id.metainfo.xml"
+if command -v man >/dev/null; then
+  for page in divuz divuz-engine; do
+    man --warnings -l "$stage/usr/share/man/man6/$page.6" 2>&1 >/dev/null |
+      { ! grep .; } || fail "the manual page $page.6 has warnings"
+  done
+fi
+echo "install: desktop entry, metainfo and manual pages are valid"
+
+# Step 3. The installed game finds its data and starts.
+run_game "$stage/usr/bin/divuz" --check-data
+run_game env DIVUZ_QUIT_AFTER_FIRST_PAINT=1 timeout 60 "$stage/usr/bin/divuz"
+run_game "$stage/usr/bin/divuz-engine" search --level 6 >/dev/null
+echo "install: the installed divuz found its data and started"
+
+if $deb; then
+  [ "$(id -u)" -eq 0 ] || fail "--deb installs a package and needs root"
+  rm -f "$build"/divuz_*.deb
+  (cd "$build" && cpack -G DEB >/dev/null)
+  package=$(ls "$build"/divuz_*.deb)
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" >/dev/null
+  dpkg -s divuz | grep -E '^(Version|Depends):'
+  run_game /usr/bin/divuz --check-data
+  run_game env DIVUZ_QUIT_AFTER_FIRST_PAINT=1 timeout 60 /usr/bin/divuz
+  echo "install: $(basename "$package") installed and divuz started"
+  # The machine is left as it was, but for the dependencies pulled in.
+  DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq divuz >/dev/null
+fi
