@@ -69,8 +69,9 @@ protected:
         const bool thinking = Data().IsThinking;
         const std::string before = Bytes(Data());
         command();
-        if (thinking)
+        if (thinking) {
             ASSERT_EQ(Bytes(Data()), before) << "a command ran while the engine worked";
+        }
     }
 
     void SaveAndOpenAgain()
