@@ -50,7 +50,10 @@ struct SideLines {
     bool operator==(const SideLines &) const = default;
 };
 
-constexpr int ViewOf(std::int32_t znak) { return znak == KREST ? 0 : 1; }
+constexpr int ViewOf(std::int32_t znak)
+{
+    return znak == KREST ? 0 : 1;
+}
 
 struct MoveDescription {
     std::int32_t x = 0;
@@ -63,15 +66,16 @@ struct MoveDescription {
     bool operator==(const MoveDescription &) const = default;
 };
 
+// Narrow fields keep a cell in half a cache line.
 struct Kletka {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t iZnak = FREE;
-    std::int32_t iNear = 0;
-    std::int32_t iDesc = -1;
+    std::int8_t x = 0;
+    std::int8_t y = 0;
+    std::int8_t iZnak = FREE;
+    std::int8_t iNear = 0;   // stones within two steps along the lines
+    std::int16_t iDesc = -1; // slot in the description list, -1 for none
     // [point of view: KREST, NOL][direction]: eight 2-bit digits for the
     // cells at distances -4..-1, +1..+4 (0 blocked, 1 own, 2 free).
-    std::uint32_t LineCode[2][4] = {};
+    std::uint16_t LineCode[2][4] = {};
     // The class of each of those lines, kept with the codes so that a stone
     // nearby needs one look-up per point of view rather than eight.
     std::uint8_t iClass[2][4] = {};
