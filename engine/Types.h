@@ -51,7 +51,10 @@ struct SideLines {
     bool operator==(const SideLines &) const = default;
 };
 
-constexpr int ViewOf(std::int32_t znak) { return znak == KREST ? 0 : 1; }
+constexpr int ViewOf(std::int32_t znak)
+{
+    return znak == KREST ? 0 : 1;
+}
 
 struct MoveDescription {
     std::int16_t x = 0;
