@@ -1,6 +1,7 @@
 #include "LinePatternTable.h"
 
-namespace {
+namespace
+{
 
 constexpr int Blocked = 0;
 constexpr int Own = 1;
@@ -201,37 +202,60 @@ constexpr std::array<std::uint8_t, 65536> TheByteTable = BuildByteTable();
 } // namespace
 
 constexpr std::int32_t LineWeight[LinePattern::ClassCount] = {
-    0,  0,  6,  16, 32, 0,  0,  0,  0,  0,  // 0..9
-    14, 28, 12, 24, 56, 13, 0,  0,  0,  0,  // 10..19
-    16, 16, 16, 32, 64, 16, 0,  48, 56, 32, // 20..29
-    24, 28, 16};                            // 30..32
+    0,  0,  6,  16, 32, 0,  0, 0,  0,  0,  // 0..9
+    14, 28, 12, 24, 56, 13, 0, 0,  0,  0,  // 10..19
+    16, 16, 16, 32, 64, 16, 0, 48, 56, 32, // 20..29
+    24, 28, 16};                           // 30..32
 
 constexpr std::int32_t LineValue[LinePattern::ClassCount] = {
-    0,  0,  8,  11, 16, 11, 0,  0,  0,  0,  // 0..9
-    14, 19, 12, 16, 16, 14, 0,  0,  0,  0,  // 10..19
-    11, 11, 11, 16, 16, 11, 0,  16, 16, 16, // 20..29
-    16, 19, 11};                            // 30..32
+    0,  0,  8,  11, 16, 11, 0, 0,  0,  0,  // 0..9
+    14, 19, 12, 16, 16, 14, 0, 0,  0,  0,  // 10..19
+    11, 11, 11, 16, 16, 11, 0, 16, 16, 16, // 20..29
+    16, 19, 11};                           // 30..32
 
-namespace {
-
-constexpr std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> BuildLineKeys()
+namespace
 {
-    std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> keys{};
-    for (int dir = 0; dir < 4; ++dir)
-        for (int c = 0; c < LinePattern::ClassCount; ++c)
-            keys[dir][c] = LineValue[c] << 16 | LineWeight[c] << 2 | dir;
-    return keys;
+
+// A class's key in direction dir: the value in the high half, then the
+// weight, then the direction in the two lowest bits.
+constexpr std::int32_t LineKey(int dir, int c)
+{
+    return LineValue[c] << 16 | LineWeight[c] << 2 | dir;
+}
+
+constexpr std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount>
+BuildPairKeys(int firstDir)
+{
+    std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount> pairs{};
+    for (int a = 0; a < LinePattern::ClassCount; ++a)
+        for (int b = 0; b < LinePattern::ClassCount; ++b) {
+            const std::int32_t ka = LineKey(firstDir, a);
+            const std::int32_t kb = LineKey(firstDir + 1, b);
+            const std::int32_t wa = ka & 0xFFFF;
+            const std::int32_t wb = kb & 0xFFFF;
+            pairs[a * LinePattern::ClassCount + b] = {
+                ka + kb, static_cast<std::uint16_t>(wa > wb ? wa : wb),
+                static_cast<std::uint16_t>(wa > wb ? wb : wa)};
+        }
+    return pairs;
 }
 
 } // namespace
 
-constexpr std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> LineKeys = BuildLineKeys();
+constexpr std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount> LinePairs[2] =
+    {BuildPairKeys(0), BuildPairKeys(2)};
 const std::int32_t *const LinePatternTable = TheTable.data();
 const std::uint8_t *const LineClassTable = TheByteTable.data();
 
-std::int32_t LinePattern::Classify(std::uint32_t code) { return ClassifyLine(code & 0xFFFF); }
+std::int32_t LinePattern::Classify(std::uint32_t code)
+{
+    return ClassifyLine(code & 0xFFFF);
+}
 
-const std::array<std::int32_t, 65536> &LinePattern::Table() { return TheTable; }
+const std::array<std::int32_t, 65536> &LinePattern::Table()
+{
+    return TheTable;
+}
 
 void DescribeCell(const Kletka &cell, MoveDescription &d)
 {

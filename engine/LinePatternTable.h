@@ -9,7 +9,8 @@
 #include <array>
 #include <cstdint>
 
-namespace LinePattern {
+namespace LinePattern
+{
 
 constexpr int ClassCount = 33;
 constexpr std::int32_t Filler = 132; // entries with a digit 3; never looked up
@@ -23,10 +24,19 @@ const std::array<std::int32_t, 65536> &Table();
 
 extern const std::int32_t LineWeight[LinePattern::ClassCount];
 extern const std::int32_t LineValue[LinePattern::ClassCount];
-// A class's key in direction dir: the value in the high half, then the
-// weight, then the direction in the two lowest bits. Summing the keys of
-// four directions sums their weights and values at once.
-extern const std::array<std::array<std::int32_t, LinePattern::ClassCount>, 4> LineKeys;
+// Two directions' classes at once: directions 0 and 1 in LinePairs[0],
+// 2 and 3 in LinePairs[1], indexed by first * ClassCount + second. A class's
+// key in a direction is its value in the high half, then its weight, then
+// the direction in the two lowest bits, so that summing keys sums weights and
+// values at once, and the highest key is the highest weight, ties going to
+// the highest-numbered direction.
+struct LinePairKeys {
+    std::int32_t sum; // the two keys added
+    std::uint16_t hi; // the higher key's low half (weight and direction)
+    std::uint16_t lo; // the lower one's
+};
+extern const std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount>
+    LinePairs[2];
 
 // The table itself, a flat array indexed by the raw code.
 extern const std::int32_t *const LinePatternTable;
@@ -41,30 +51,19 @@ void DescribeCell(const Kletka &cell, MoveDescription &d);
 // One point of view from the classes of its four lines.
 inline void DescribeSide(const std::uint8_t cls[4], SideLines &s)
 {
-    // Each direction's weight with the direction in the low bits: the
-    // highest key is the highest weight, ties going to the highest-numbered
-    // direction, and the second highest key carries the second weight.
-    std::int32_t key[4];
-    std::int32_t all = 0;
-    for (int dir = 0; dir < 4; ++dir) {
-        const std::int32_t k = LineKeys[dir][cls[dir]];
-        all += k;
-        key[dir] = k & 0xFFFF;
-    }
-    const std::int32_t weightSum = ((all & 0xFFFF) - (0 + 1 + 2 + 3)) >> 2;
-    const std::int32_t valueSum = all >> 16;
-    const std::int32_t hi01 = key[0] > key[1] ? key[0] : key[1];
-    const std::int32_t lo01 = key[0] > key[1] ? key[1] : key[0];
-    const std::int32_t hi23 = key[2] > key[3] ? key[2] : key[3];
-    const std::int32_t lo23 = key[2] > key[3] ? key[3] : key[2];
-    const std::int32_t top = hi01 > hi23 ? hi01 : hi23;
-    const std::int32_t lowerTop = hi01 > hi23 ? hi23 : hi01;
-    const std::int32_t lowerRest = lo01 > lo23 ? lo01 : lo23;
+    // The second highest key is the higher of the lower pair's top and the
+    // bottoms of both pairs.
+    const LinePairKeys &a = LinePairs[0][cls[0] * LinePattern::ClassCount + cls[1]];
+    const LinePairKeys &b = LinePairs[1][cls[2] * LinePattern::ClassCount + cls[3]];
+    const std::int32_t all = a.sum + b.sum;
+    const std::int32_t top = a.hi > b.hi ? a.hi : b.hi;
+    const std::int32_t lowerTop = a.hi > b.hi ? b.hi : a.hi;
+    const std::int32_t lowerRest = a.lo > b.lo ? a.lo : b.lo;
     const std::int32_t second = lowerTop > lowerRest ? lowerTop : lowerRest;
     s.iMax = top >> 2;
     s.iSecond = second >> 2;
-    s.iWeightSum = weightSum;
-    s.iValueSum = valueSum;
+    s.iWeightSum = ((all & 0xFFFF) - (0 + 1 + 2 + 3)) >> 2;
+    s.iValueSum = all >> 16;
     s.iMaxDir = top & 3;
 }
 

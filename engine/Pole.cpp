@@ -8,46 +8,38 @@
 namespace
 {
 
-// For every cell, the on-board cells within four steps along the four lines,
-// in the order a stone updates them: distance -4..-1, +1..+4, and within
-// each distance directions 0..3. Taking a stone back walks the same list
-// backwards.
+// The cells within four steps of a cell along its four lines, as offsets on
+// the padded board, in the order a stone updates them: distance -4..-1,
+// +1..+4, and within each distance directions 0..3. Taking a stone back walks
+// the same list backwards. The border cells among them are never described
+// and never counted near, so every cell has the same list.
 struct Neighbour {
-    std::int16_t index;  // the neighbour's cell index
-    std::uint8_t dir;    // the direction of the line
+    int offset;          // from the stone's cell to the neighbour
+    int dir;             // the direction of the line
     bool near;           // within two steps: counts towards iNear
-    std::uint32_t digit; // the two bits of the digit that stands for the stone
+    std::uint16_t digit; // the two bits of the digit that stands for the stone
 };
 
-struct NeighbourList {
-    std::array<Neighbour, 32> entry;
-    int count = 0;
-};
-
-constexpr std::array<NeighbourList, CellCount> BuildNeighbours()
+constexpr std::array<Neighbour, 32> BuildNeighbours()
 {
-    std::array<NeighbourList, CellCount> all{};
+    std::array<Neighbour, 32> all{};
     constexpr int order[8] = {-4, -3, -2, -1, 1, 2, 3, 4};
-    for (int y = 0; y < BoardSize; ++y)
-        for (int x = 0; x < BoardSize; ++x) {
-            NeighbourList &list = all[x + BoardSize * y];
-            for (int k : order)
-                for (int dir = 0; dir < 4; ++dir) {
-                    int nx = x + k * DirDx[dir];
-                    int ny = y + k * DirDy[dir];
-                    if (nx < 0 || ny < 0 || nx >= BoardSize || ny >= BoardSize)
-                        continue;
-                    int p = -k; // where the stone stands as seen from the neighbour
-                    int digit = p < 0 ? p + 4 : p + 3;
-                    list.entry[list.count++] = {static_cast<std::int16_t>(nx + BoardSize * ny),
-                                                static_cast<std::uint8_t>(dir), k >= -2 && k <= 2,
-                                                3u << (2 * digit)};
-                }
+    int count = 0;
+    for (int k : order)
+        for (int dir = 0; dir < 4; ++dir) {
+            const int p = -k; // where the stone stands as seen from the neighbour
+            const int digit = p < 0 ? p + 4 : p + 3;
+            all[count++] = {k * (DirDx[dir] + PaddedStride * DirDy[dir]), dir, k >= -2 && k <= 2,
+                            static_cast<std::uint16_t>(3u << (2 * digit))};
         }
     return all;
 }
 
-constexpr std::array<NeighbourList, CellCount> Neighbours = BuildNeighbours();
+constexpr std::array<Neighbour, 32> Neighbours = BuildNeighbours();
+
+// A border cell's count of stones near it, so high that it never drops to
+// zero and never rises from it.
+constexpr std::int8_t BorderNear = 64;
 
 constexpr bool IsFour(int w)
 {
@@ -96,9 +88,9 @@ constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> Bui
 constexpr auto Categories = BuildCategories();
 
 // The code of an empty board: every digit free except those that point off it.
-std::uint32_t EmptyCode(int x, int y, int dir)
+std::uint16_t EmptyCode(int x, int y, int dir)
 {
-    std::uint32_t code = 0;
+    std::uint16_t code = 0;
     for (int j = 0; j < 8; ++j) {
         int p = j < 4 ? j - 4 : j - 3;
         int px = x + p * DirDx[dir];
@@ -135,13 +127,16 @@ std::int64_t ClockMs()
 
 Pole::Pole() : cDescriptions(CellCount), cCandidates(CellCount), cDoneMoves(CellCount)
 {
+    for (Kletka &k : myCells)
+        k.iNear = BorderNear;
     for (int y = 0; y < BoardSize; ++y)
         for (int x = 0; x < BoardSize; ++x) {
-            Kletka &k = myCells[x + BoardSize * y];
-            k.x = x;
-            k.y = y;
+            Kletka &k = myCells[Padded(x, y)];
+            k.x = static_cast<std::int8_t>(x);
+            k.y = static_cast<std::int8_t>(y);
+            k.iNear = 0;
             for (int dir = 0; dir < 4; ++dir) {
-                std::uint32_t code = EmptyCode(x, y, dir);
+                const std::uint16_t code = EmptyCode(x, y, dir);
                 k.LineCode[0][dir] = code;
                 k.LineCode[1][dir] = code;
                 k.iClass[0][dir] = LineClassTable[code];
@@ -166,12 +161,18 @@ const Kletka &Pole::Cell(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= BoardSize || y >= BoardSize)
         throw xParam("Index out of range.");
-    return myCells[x + BoardSize * y];
+    return myCells[Padded(x, y)];
 }
 
 void Pole::Describe(const Kletka &cell)
 {
     MoveDescription &d = cDescriptions.Data()[cell.iDesc];
+    // A logged move keeps what it changes among the descriptions it found;
+    // the ones it adds go again when it is taken back.
+    if (myLog != nullptr && cell.iDesc < myLog->firstNew) {
+        myLog->index[myLog->count] = cell.iDesc;
+        myLog->saved[myLog->count++] = d;
+    }
     if (d.iZnak != cell.iZnak) {
         // The cell was taken or freed: out of the summary as it was, in as it is.
         Account(d, cell.iDesc, -1);
@@ -280,7 +281,7 @@ void Pole::MakeMove(const Move &cM)
     // Every check comes before the first change, so a refused move changes nothing.
     if (cM.x < 0 || cM.x >= BoardSize || cM.y < 0 || cM.y >= BoardSize)
         throw xParam("Index out of range.");
-    Kletka &cell = myCells[cM.x + BoardSize * cM.y];
+    Kletka &cell = myCells[Padded(cM.x, cM.y)];
     if (cell.iZnak != FREE)
         throw xMove();
     if (cM.iZnak != KREST && cM.iZnak != NOL)
@@ -291,7 +292,7 @@ void Pole::MakeMove(const Move &cM)
     if (cell.iDesc != -1)
         AddToSums(cell, cM.iZnak, +1);
     cell.iZnak = cM.iZnak;
-    AddKletka(cM.x + BoardSize * cM.y);
+    AddKletka(Padded(cM.x, cM.y));
     cDoneMoves.Push(cM);
 }
 
@@ -305,11 +306,10 @@ void Pole::AddKletka(int a)
 
     const int own = ViewOf(cell.iZnak);
     const int other = 1 - own;
-    const NeighbourList &list = Neighbours[a];
-    for (int i = 0; i < list.count; ++i) {
-        const Neighbour &nb = list.entry[i];
-        Kletka &n = myCells[nb.index];
-        const std::uint32_t free = nb.digit & nb.digit << 1;
+#pragma GCC unroll 32
+    for (const Neighbour &nb : Neighbours) {
+        Kletka &n = myCells[a + nb.offset];
+        const std::uint16_t free = nb.digit & nb.digit << 1;
         n.LineCode[own][nb.dir] ^= nb.digit; // free (2) -> own (1)
         n.LineCode[other][nb.dir] ^= free;   // free (2) -> blocked (0)
         n.iClass[own][nb.dir] = LineClassTable[n.LineCode[own][nb.dir]];
@@ -324,21 +324,16 @@ void Pole::AddKletka(int a)
 void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
 {
     log.count = 0;
+    log.firstNew = cDescriptions.GetCurSize();
     log.summary = cSummary;
-    if (cM.x >= 0 && cM.x < BoardSize && cM.y >= 0 && cM.y < BoardSize) {
-        const int a = cM.x + BoardSize * cM.y;
-        auto keep = [&](const Kletka &cell) {
-            if (cell.iDesc != -1) {
-                log.index[log.count] = cell.iDesc;
-                log.saved[log.count++] = cDescriptions.Data()[cell.iDesc];
-            }
-        };
-        keep(myCells[a]);
-        const NeighbourList &list = Neighbours[a];
-        for (int i = 0; i < list.count; ++i)
-            keep(myCells[list.entry[i].index]);
+    myLog = &log;
+    try {
+        MakeMove(cM);
+    } catch (...) {
+        myLog = nullptr;
+        throw;
     }
-    MakeMove(cM);
+    myLog = nullptr;
 }
 
 void Pole::BackMoveLogged(const DescriptionLog &log)
@@ -359,11 +354,11 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
     cDoneMoves.Pop();
     if (cM.x < 0 || cM.x >= BoardSize || cM.y < 0 || cM.y >= BoardSize)
         throw xParam("Pole::BackMove:Bad move");
-    Kletka &cell = myCells[cM.x + BoardSize * cM.y];
+    Kletka &cell = myCells[Padded(cM.x, cM.y)];
     if (cell.iZnak == FREE)
         throw xParam("Pole::BackMove:Place to backmove is free");
     cell.iZnak = FREE;
-    DelKletka(cM.x + BoardSize * cM.y, log == nullptr);
+    DelKletka(Padded(cM.x, cM.y), log == nullptr);
     if (log != nullptr) {
         for (int i = 0; i < log->count; ++i)
             cDescriptions.Data()[log->index[i]] = log->saved[i];
@@ -379,12 +374,12 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
 void Pole::DelKletka(int a, bool describe)
 {
     Kletka &cell = myCells[a];
-    const NeighbourList &list = Neighbours[a];
-    for (int i = list.count - 1; i >= 0; --i) {
-        const Neighbour &nb = list.entry[i];
-        Kletka &n = myCells[nb.index];
-        const std::uint32_t clear = ~nb.digit;
-        const std::uint32_t free = nb.digit & nb.digit << 1;
+#pragma GCC unroll 32
+    for (int i = 31; i >= 0; --i) {
+        const Neighbour &nb = Neighbours[i];
+        Kletka &n = myCells[a + nb.offset];
+        const std::uint16_t clear = ~nb.digit;
+        const std::uint16_t free = nb.digit & nb.digit << 1;
         n.LineCode[0][nb.dir] = (n.LineCode[0][nb.dir] & clear) | free;
         n.LineCode[1][nb.dir] = (n.LineCode[1][nb.dir] & clear) | free;
         n.iClass[0][nb.dir] = LineClassTable[n.LineCode[0][nb.dir]];

@@ -11,6 +11,18 @@
 
 #include <cstdint>
 
+// The cells lie in rows of PaddedStride with a border of four cells all
+// round, so that the cells along a line are fixed offsets apart and a stone
+// near the edge updates its border neighbours like any other; they are never
+// described.
+constexpr int PaddedBorder = 4;
+constexpr int PaddedStride = BoardSize + 2 * PaddedBorder;
+constexpr int PaddedCellCount = PaddedStride * PaddedStride;
+constexpr int Padded(int x, int y)
+{
+    return x + PaddedBorder + PaddedStride * (y + PaddedBorder);
+}
+
 // Kinds of search node.
 enum eSearchMode : std::int32_t { PASSIVE = 0, ACTIVE = 1, ATTACK = 2, DEFENCE = 3 };
 
@@ -105,11 +117,13 @@ class Pole
     static const Coefficients DefenceSet;
 
   private:
-    // The descriptions that a move is about to change, and the summary over
-    // them. The search takes its moves back by restoring both, which gives
-    // exactly what describing the cells again would, at a fraction of the cost.
+    // The descriptions that a move changed, as they were, and the summary
+    // before it. The search takes its moves back by restoring both, which
+    // gives exactly what describing the cells again would, at a fraction of
+    // the cost.
     struct DescriptionLog {
         int count = 0;
+        int firstNew = 0; // slots from here on were taken by the move
         std::int32_t index[33];
         union {
             MoveDescription saved[33];
@@ -139,12 +153,13 @@ class Pole
     bool PastTimeLimit() const;
 
     BoundedList<MoveDescription> cDescriptions;
-    Kletka myCells[CellCount];
+    Kletka myCells[PaddedCellCount];
     BoundedList<Move> cCandidates;
     BoundedList<Move> cDoneMoves;
     std::int32_t mySums[4] = {};
     DescriptionSummary cSummary;
     SearchState mySearch;
+    DescriptionLog *myLog = nullptr; // the log of the move being made, if any
 };
 
 // Sorts n > 0 moves ascending by value and picks one at random from the top,

@@ -39,39 +39,44 @@ struct Place {
 };
 
 // One side's view of a cell's four lines. Index 0 of the per-side arrays
-// below is KREST's point of view, index 1 NOL's.
+// below is KREST's point of view, index 1 NOL's. Every value fits in 16 bits,
+// which keeps a description in half a cache line.
 struct SideLines {
-    std::int32_t iMax = 0;       // highest LineWeight over the four directions
-    std::int32_t iSecond = 0;    // second highest
-    std::int32_t iWeightSum = 0; // sum of the four LineWeights
-    std::int32_t iValueSum = 0;  // sum of the four LineValues
-    std::int32_t iMaxDir = 0;    // direction of the highest
+    std::int16_t iMax = 0;       // highest LineWeight over the four directions
+    std::int16_t iSecond = 0;    // second highest
+    std::int16_t iWeightSum = 0; // sum of the four LineWeights
+    std::int16_t iValueSum = 0;  // sum of the four LineValues
+    std::int16_t iMaxDir = 0;    // direction of the highest
 
     bool operator==(const SideLines &) const = default;
 };
 
-constexpr int ViewOf(std::int32_t znak) { return znak == KREST ? 0 : 1; }
+constexpr int ViewOf(std::int32_t znak)
+{
+    return znak == KREST ? 0 : 1;
+}
 
 struct MoveDescription {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t iZnak = FREE;
+    std::int16_t x = 0;
+    std::int16_t y = 0;
+    std::int16_t iZnak = FREE;
     SideLines side[2];
-    std::int32_t iTotal = 0; // both weight sums together
+    std::int16_t iTotal = 0; // both weight sums together
 
     const SideLines &Of(std::int32_t znak) const { return side[ViewOf(znak)]; }
     bool operator==(const MoveDescription &) const = default;
 };
 
+// Narrow fields keep a cell in half a cache line.
 struct Kletka {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t iZnak = FREE;
-    std::int32_t iNear = 0;
-    std::int32_t iDesc = -1;
+    std::int8_t x = 0;
+    std::int8_t y = 0;
+    std::int8_t iZnak = FREE;
+    std::int8_t iNear = 0;   // stones within two steps along the lines
+    std::int16_t iDesc = -1; // slot in the description list, -1 for none
     // [point of view: KREST, NOL][direction]: eight 2-bit digits for the
     // cells at distances -4..-1, +1..+4 (0 blocked, 1 own, 2 free).
-    std::uint32_t LineCode[2][4] = {};
+    std::uint16_t LineCode[2][4] = {};
     // The class of each of those lines, kept with the codes so that a stone
     // nearby needs one look-up per point of view rather than eight.
     std::uint8_t iClass[2][4] = {};
