@@ -28,72 +28,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-namespace {
+namespace
+{
 
 constexpr int IdlePeriodMs = 250;
-const char *const FileFilter = "Darudo Files (*.orb)";
-const char *const Untitled = "Untitled";
-
-// A menu entry: a command with its label, or a separator (id 0).
-struct MenuItem {
-    int id;
-    const char *label;
-};
-
-const MenuItem FileMenu[] = {
-    {ID_FILE_NEW, "&Nový\tCtrl+N"},  {0, nullptr},
-    {ID_NEW_GAME, "Nová hra"},       {ID_NEW_TOURNAMENT, "Nový turnaj"},
-    {0, nullptr},                    {ID_OPEN_GAME, "&Otevřít...\tCtrl+O"},
-    {ID_FILE_SAVE_AS, "&Uložit\tCtrl+S"}, {0, nullptr},
-    {ID_OPTIONS, "Volby"},           {ID_BEST_GAMES, "Nejlepší hráči"},
-    {0, nullptr},                    {ID_APP_EXIT, "&Konec"},
-};
-
-const MenuItem WhoBeginsMenu[] = {
-    {ID_WHO_PLAYER, "Hráč"}, {ID_WHO_COMPUTER, "Počítač"}, {ID_WHO_ALTERNATE, "Střídavě"}};
-
-const MenuItem ViewMenu[] = {{ID_VIEW_TOOLBAR, "&Nástroje"},
-                             {ID_VIEW_STATUS_BAR, "&Stavový řádek"},
-                             {ID_VIEW_INFO, "&Informační panel"}};
-
-const MenuItem HelpMenu[] = {{ID_HELP_FINDER, "&Témata nápovědy"}, {0, nullptr},
-                             {ID_APP_ABOUT, "&O programu"}};
-
-// Toolbar buttons in order; 0 is a separator. The picture strip holds one
-// icon per button.
-const int ToolBarButtons[] = {ID_FILE_NEW, ID_OPEN_GAME, ID_FILE_SAVE_AS, 0, ID_EDIT_UNDO, ID_REDO,
-                              0,           ID_HINT,      0,               ID_GAME_EDITMODE, 0,
-                              ID_OPTIONS,  ID_BEST_GAMES};
-
-struct Accelerator {
-    int id;
-    QKeySequence keys;
-};
-
-// Commands whose keys work without (or besides) a menu item.
-const Accelerator Accelerators[] = {
-    {ID_FILE_NEW, QKeySequence(Qt::CTRL | Qt::Key_N)},
-    {ID_FILE_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O)},
-    {ID_FILE_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-    {ID_REDO, QKeySequence(Qt::CTRL | Qt::Key_X)},
-    {ID_HELP, QKeySequence(Qt::Key_F1)},
-    {ID_CONTEXT_HELP, QKeySequence(Qt::SHIFT | Qt::Key_F1)},
-    {ID_DEBUG_A, QKeySequence(Qt::Key_A)},
-    {ID_DEBUG_B, QKeySequence(Qt::Key_B)},
-    {ID_DEBUG_S, QKeySequence(Qt::Key_S)},
-    {ID_DEBUG_DOWN, QKeySequence(Qt::Key_Down)},
-    {ID_DEBUG_LEFT, QKeySequence(Qt::Key_Left)},
-    {ID_DEBUG_RIGHT, QKeySequence(Qt::Key_Right)},
-    {ID_DEBUG_UP, QKeySequence(Qt::Key_Up)},
-};
-
-// The two halves of a command's prompt: the status-bar text and the tooltip.
-QStringList Prompt(int id)
-{
-    const char *text = LoadResourceString(id);
-    return text ? QString::fromUtf8(text).split('\n') : QStringList();
-}
 
 // Commands whose windows come later: they are shown but cannot be used yet.
 bool IsPending(int id)
@@ -133,12 +71,8 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateAccelerators();
     KeepKeyboardOnTheView();
-    for (const Accelerator &a : Accelerators) {
-        QAction *action = MakeAction(a.id);
-        action->setShortcut(a.keys);
-        addAction(action);
-    }
 
     RestoreBarState();
     FitToLayout();
@@ -149,121 +83,6 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
 }
 
 CMainFrame::~CMainFrame() = default;
-
-QAction *CMainFrame::MakeAction(int id, const QString &label)
-{
-    QAction *&action = myActions[id];
-    if (!action) {
-        action = new QAction(this);
-        action->setData(id);
-        const QStringList prompt = Prompt(id);
-        if (!prompt.isEmpty())
-            action->setStatusTip(prompt.front());
-        if (prompt.size() > 1)
-            action->setToolTip(prompt.back());
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-    }
-    if (!label.isEmpty()) {
-        // The label keeps its shortcut text after the tab; the menu shows it
-        // as the item's shortcut column.
-        action->setText(label);
-    }
-    return action;
-}
-
-QAction *CMainFrame::Action(int id) const
-{
-    auto it = myActions.find(id);
-    return it == myActions.end() ? nullptr : it->second;
-}
-
-void CMainFrame::CreateMenus()
-{
-    auto fill = [this](QMenu *menu, const auto &items) {
-        for (const MenuItem &item : items) {
-            if (item.id == 0)
-                menu->addSeparator();
-            else
-                menu->addAction(MakeAction(item.id, QString::fromUtf8(item.label)));
-        }
-    };
-    fill(menuBar()->addMenu("&Soubor"), FileMenu);
-
-    QMenu *game = menuBar()->addMenu("&Hra");
-    game->addAction(MakeAction(ID_EDIT_UNDO, "&Zpět\tCtrl+Z"));
-    game->addAction(MakeAction(ID_REDO, "&Opakovat\tCtrl+X"));
-    game->addSeparator();
-    fill(game->addMenu("&Kdo začíná"), WhoBeginsMenu);
-    game->addAction(MakeAction(ID_GAME_EDITMODE, "&Editovací režim"));
-    game->addAction(MakeAction(ID_HINT, "&Nápověda"));
-
-    fill(menuBar()->addMenu("&Zobrazit"), ViewMenu);
-    fill(menuBar()->addMenu("&Nápověda"), HelpMenu);
-
-    for (const int id : std::initializer_list<int>{ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE, ID_GAME_EDITMODE, ID_VIEW_TOOLBAR,
-                   ID_VIEW_STATUS_BAR, ID_VIEW_INFO})
-        Action(id)->setCheckable(true);
-}
-
-void CMainFrame::CreateToolBar()
-{
-    myToolBar = addToolBar("Nástroje");
-    myToolBar->setObjectName("ToolBar");
-    myToolBar->setIconSize(QSize(16, 15));
-    myToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const qreal dpr = devicePixelRatioF();
-    const QPixmap strip = DivuzPicture(PictureToolbar, dpr);
-    int icon = 0;
-    for (int id : ToolBarButtons) {
-        if (id == 0) {
-            myToolBar->addSeparator();
-            continue;
-        }
-        const QRect cell = DivuzPictureCellRect(PictureToolbar, icon++);
-        QPixmap picture = strip.copy(QRectF(cell.topLeft() * dpr, cell.size() * dpr).toRect());
-        picture.setDevicePixelRatio(dpr);
-        QAction *action = MakeAction(id);
-        action->setIcon(QIcon(picture));
-        if (action->text().isEmpty())
-            action->setText(action->toolTip());
-        myToolBar->addAction(action);
-    }
-    // Showing, hiding or moving the toolbar changes the room around the view.
-    // The frame is fitted once the toolbar has settled: fitted in the middle
-    // of a drag, the bars below keep the places they had before.
-    connect(myToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::FitToLayout,
-            Qt::QueuedConnection);
-    connect(myToolBar, &QToolBar::topLevelChanged, this, &CMainFrame::FitToLayout,
-            Qt::QueuedConnection);
-}
-
-void CMainFrame::CreateStatusBar()
-{
-    myStatusPane = new QLabel(this);
-    myStatusPane->setObjectName("GameStatus");
-    statusBar()->addPermanentWidget(myStatusPane);
-}
-
-void CMainFrame::KeepKeyboardOnTheView()
-{
-    // A menu bar left holding the keyboard opens its menus on plain letters
-    // and Enter then runs the highlighted item, so a stray "s" and Enter
-    // would start a new game. The view holds the keyboard instead: a click
-    // on the board takes it there, and so does the end of every menu.
-    myView->setFocusPolicy(Qt::StrongFocus);
-    myView->setFocus();
-    for (QAction *entry : menuBar()->actions())
-        if (QMenu *menu = entry->menu())
-            connect(menu, &QMenu::aboutToHide, this, &CMainFrame::ReturnKeyboardToView,
-                    Qt::QueuedConnection);
-}
-
-void CMainFrame::ReturnKeyboardToView()
-{
-    // Moving from one menu to the next closes the first one; that is no end.
-    if (QApplication::activePopupWidget() == nullptr && !myView->hasFocus())
-        myView->setFocus(Qt::OtherFocusReason);
-}
 
 CommandState CMainFrame::StateOf(int id) const
 {
@@ -354,90 +173,11 @@ bool CMainFrame::OnCommand(int id)
     return handled;
 }
 
-void CMainFrame::OnFileNew()
-{
-    myDocument->OnNewDocument();
-    myPathName = Untitled;
-    myView->update();
-}
-
-void CMainFrame::OnOpenGame()
-{
-    // The open command always asks for a file, even for the game open now,
-    // and the window shows no file name afterwards.
-    myPathName = Untitled;
-    OpenFile();
-    myPathName = Untitled;
-}
-
-void CMainFrame::OpenFile()
-{
-    const QString path =
-        myPrompt ? myPrompt(false)
-                 : QFileDialog::getOpenFileName(this, "Otevřít", FileDialogFolder(), FileFilter);
-    if (path.isEmpty())
-        return;
-    RememberFileFolder(path);
-    QString error;
-    QString caption;
-    if (!myDocument->OpenGame(path, &error, &caption)) {
-        ShowFileProblem(caption, error, path);
-        return;
-    }
-    myPathName = path;
-    myView->update();
-    UpdateCommandUI();
-}
-
-void CMainFrame::SaveFile(bool askForName)
-{
-    QString path = myPathName;
-    if (askForName) {
-        path = myPrompt ? myPrompt(true)
-                        : QFileDialog::getSaveFileName(this, "Uložit", FileDialogFolder(),
-                                                       FileFilter);
-        if (path.isEmpty())
-            return;
-        RememberFileFolder(path);
-        if (!path.endsWith(".orb", Qt::CaseInsensitive))
-            path += ".orb";
-    }
-    QString error;
-    if (!myDocument->SaveGame(path, &error)) {
-        ShowFileProblem("Divuz", error, path);
-        return;
-    }
-    myPathName = path;
-}
-
-void CMainFrame::ShowFileProblem(const QString &caption, const QString &text, const QString &path)
-{
-    // The text stays as it is; which file it speaks of goes below it.
-    QMessageBox box(QMessageBox::Warning, caption.isEmpty() ? QString("Divuz") : caption, text,
-                    QMessageBox::Ok, this);
-    box.setInformativeText(QDir::toNativeSeparators(path));
-    box.exec();
-}
-
-QString CMainFrame::FileDialogFolder() const
-{
-    const QString folder = QSettings("Zidude", "Divuz").value("LastFolder").toString();
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
-        return folder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
-}
-
-void CMainFrame::RememberFileFolder(const QString &path)
-{
-    QSettings("Zidude", "Divuz").setValue("LastFolder", QFileInfo(path).absolutePath());
-}
-
 void CMainFrame::FitToLayout()
 {
     const DivuzOptions options = RequireApplication("CMainFrame::PreCreateWindow").GetOptions();
     const WndLayout &l = options.WndLayout;
-    const LayoutRect rects[] = {l.PoleWndLayout.Rect,  l.TextWndLayout.Rect,  l.SpareLayout.Rect,
+    const LayoutRect rects[] = {l.PoleWndLayout.Rect,  l.TextWndLayout.Rect, l.SpareLayout.Rect,
                                 l.ScoreWndLayout.Rect, l.TimeWndLayout.Rect, l.PriceWndLayout.Rect,
                                 l.LevelWndLayout.Rect};
     QRect target = ToQRect(l.PoleWndLayout.Rect);
@@ -453,30 +193,6 @@ void CMainFrame::FitToLayout()
     adjustSize();
     setFixedSize(sizeHint());
     layout()->invalidate();
-}
-
-void CMainFrame::FitStatusPane()
-{
-    // The pane keeps the width of the longest status text, so the prompt
-    // line does not jump as the game goes on. In a window too narrow for
-    // that, the pane takes only what its text needs and the prompt line the
-    // rest.
-    int longest = 0;
-    for (int id : StatusTextIds) {
-        const char *text = LoadResourceString(id);
-        if (text != nullptr)
-            longest = std::max(longest, myStatusPane->fontMetrics().horizontalAdvance(
-                                            QString::fromUtf8(text)));
-    }
-    const int width = 2 * longest <= myView->width() ? longest : 0;
-    if (width == myStatusPane->minimumWidth())
-        return;
-    myStatusPane->setMinimumWidth(width);
-    // The label keeps the size it worked out under the old minimum until its
-    // text changes; setting the text again makes it measure afresh.
-    const QString text = myStatusPane->text();
-    myStatusPane->clear();
-    myStatusPane->setText(text);
 }
 
 void CMainFrame::AddBottomBar(QWidget *bar)
@@ -517,22 +233,6 @@ bool CMainFrame::event(QEvent *event)
         return true;
     }
     return QMainWindow::event(event);
-}
-
-void CMainFrame::RestoreBarState()
-{
-    const QSettings store("Zidude", "Divuz");
-    restoreState(store.value("BarState").toByteArray());
-    // The toolbar's state covers the docked bars only; the status bar is
-    // remembered beside it.
-    statusBar()->setVisible(store.value("StatusBar", 1).toInt() != 0);
-}
-
-void CMainFrame::SaveBarState()
-{
-    QSettings store("Zidude", "Divuz");
-    store.setValue("BarState", saveState());
-    store.setValue("StatusBar", statusBar()->isVisible() ? 1 : 0);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

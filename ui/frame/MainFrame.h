@@ -22,10 +22,11 @@ class QAction;
 class QLabel;
 class QToolBar;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow
+{
     Q_OBJECT
 
-public:
+  public:
     explicit CMainFrame(CDivuzDoc *document, QWidget *parent = nullptr);
     ~CMainFrame() override;
 
@@ -62,6 +63,8 @@ public:
     // from, else the user's documents folder.
     QString FileDialogFolder() const;
 
+    // The name of a game not saved yet.
+    static inline const QString Untitled = QStringLiteral("Untitled");
     // The saved game this window shows, "Untitled" when it has none.
     const QString &PathName() const { return myPathName; }
 
@@ -72,14 +75,15 @@ public:
     // store; the frame reads it back when it is made.
     void SaveBarState();
 
-protected:
+  protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void CreateAccelerators();
     void KeepKeyboardOnTheView();
     void FitStatusPane();
     void RestoreBarState();
@@ -103,5 +107,5 @@ private:
     AppCommandHandler myAppHandler;
     AppCommandState myAppState;
     FileNamePrompt myPrompt;
-    QString myPathName = "Untitled";
+    QString myPathName = Untitled;
 };

@@ -1,0 +1,101 @@
+// The frame's file commands: a new game, opening and saving a game through
+// the file dialogs, and telling the user what went wrong.
+
+#include "MainFrame.h"
+
+#include "MainView.h"
+
+#include "DivuzDoc.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace
+{
+
+const char *const FileFilter = "Darudo Files (*.orb)";
+
+} // namespace
+
+void CMainFrame::OnFileNew()
+{
+    myDocument->OnNewDocument();
+    myPathName = Untitled;
+    myView->update();
+}
+
+void CMainFrame::OnOpenGame()
+{
+    // The open command always asks for a file, even for the game open now,
+    // and the window shows no file name afterwards.
+    myPathName = Untitled;
+    OpenFile();
+    myPathName = Untitled;
+}
+
+void CMainFrame::OpenFile()
+{
+    const QString path =
+        myPrompt ? myPrompt(false)
+                 : QFileDialog::getOpenFileName(this, "Otevřít", FileDialogFolder(), FileFilter);
+    if (path.isEmpty())
+        return;
+    RememberFileFolder(path);
+    QString error;
+    QString caption;
+    if (!myDocument->OpenGame(path, &error, &caption)) {
+        ShowFileProblem(caption, error, path);
+        return;
+    }
+    myPathName = path;
+    myView->update();
+    UpdateCommandUI();
+}
+
+void CMainFrame::SaveFile(bool askForName)
+{
+    QString path = myPathName;
+    if (askForName) {
+        path = myPrompt
+                   ? myPrompt(true)
+                   : QFileDialog::getSaveFileName(this, "Uložit", FileDialogFolder(), FileFilter);
+        if (path.isEmpty())
+            return;
+        RememberFileFolder(path);
+        if (!path.endsWith(".orb", Qt::CaseInsensitive))
+            path += ".orb";
+    }
+    QString error;
+    if (!myDocument->SaveGame(path, &error)) {
+        ShowFileProblem("Divuz", error, path);
+        return;
+    }
+    myPathName = path;
+}
+
+void CMainFrame::ShowFileProblem(const QString &caption, const QString &text, const QString &path)
+{
+    // The text stays as it is; which file it speaks of goes below it.
+    QMessageBox box(QMessageBox::Warning, caption.isEmpty() ? QString("Divuz") : caption, text,
+                    QMessageBox::Ok, this);
+    box.setInformativeText(QDir::toNativeSeparators(path));
+    box.exec();
+}
+
+QString CMainFrame::FileDialogFolder() const
+{
+    const QString folder = QSettings("Zidude", "Divuz").value("LastFolder").toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void CMainFrame::RememberFileFolder(const QString &path)
+{
+    QSettings("Zidude", "Divuz").setValue("LastFolder", QFileInfo(path).absolutePath());
+}
