@@ -1,6 +1,7 @@
 #include "DivuzApp.h"
 
 #include "BestGamesLocation.h"
+#include "DamagedTable.h"
 #include "DivuzCommands.h"
 #include "DivuzDoc.h"
 #include "DivuzEvents.h"
@@ -10,6 +11,7 @@
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
 
 CDivuzApp::CDivuzApp()
 {
@@ -32,7 +34,7 @@ bool CDivuzApp::InitInstance()
     QCoreApplication::setOrganizationName("Zidude");
     QCoreApplication::setApplicationName("Divuz");
     LoadSettings(myOptions);
-    LoadBestGames(myBestGames, myOptions);
+    const BestGamesLoad bestGames = LoadBestGames(myBestGames, myOptions);
 
     myDocument = std::make_unique<CDivuzDoc>();
     myFrame = std::make_unique<CMainFrame>(myDocument.get());
@@ -43,6 +45,11 @@ bool CDivuzApp::InitInstance()
     myFrame->OnCommand(ID_FILE_NEW); // the first game
     myFrame->show();
     myFrame->PlaceOnScreen();
+    // A best-games file that was not read completely has been kept aside;
+    // the user is told so once, here.
+    if (!bestGames.IsComplete)
+        QMessageBox::warning(myFrame.get(), "Divuz",
+                             DamagedTableNotice(bestGames.Path, bestGames.KeptPath));
     return true;
 }
 
