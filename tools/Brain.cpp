@@ -80,6 +80,9 @@ class Brain
     Request Next();
     void Handle(const Request &request);
     void Think();
+    // Whether to go on: false once END has come.
+    bool StartThinking();
+    bool StopThinking();
     Move Deepen(const TurnBudget &budget, Clock::time_point started);
     void Answer(const std::string &line);
 
@@ -198,6 +201,23 @@ Move Brain::Deepen(const TurnBudget &budget, Clock::time_point started)
     return best;
 }
 
+bool Brain::StartThinking()
+{
+    std::lock_guard lock(myMutex);
+    myThinking = !myEnded;
+    return myThinking;
+}
+
+bool Brain::StopThinking()
+{
+    // Under the lock, so that a stop request coming now cannot outlive the
+    // search it was meant for and cut the next one short.
+    std::lock_guard lock(myMutex);
+    myThinking = false;
+    myPole.ClearStop();
+    return !myEnded;
+}
+
 void Brain::Think()
 {
     if (myPole.DoneMoves().GetCurSize() >= CellCount) {
@@ -206,15 +226,11 @@ void Brain::Think()
     }
     const auto started = Clock::now();
     const TurnBudget budget = BudgetForTurn(myClock, myPole.DoneMoves().GetCurSize());
-    {
-        std::lock_guard lock(myMutex);
-        if (myEnded)
-            return;
-        myThinking = true;
-    }
+    if (!StartThinking())
+        return;
     Move found;
     bool cutShort = false;
-    {
+    try {
         const Deadline stop(myPole, started + std::chrono::milliseconds(budget.deadline));
         if (mySetting < 0) {
             found = Deepen(budget, started);
@@ -224,14 +240,12 @@ void Brain::Think()
             // that finished; a fixed depth has only the one pass.
             cutShort = myPole.IsStopRequested() && !CallForSetting(mySetting).timed;
         }
+    } catch (...) {
+        StopThinking();
+        throw;
     }
-    {
-        std::lock_guard lock(myMutex);
-        myThinking = false;
-        myPole.ClearStop();
-        if (myEnded)
-            return;
-    }
+    if (!StopThinking())
+        return;
     // A fixed-depth search that ran past the turn falls back on the pass of
     // level 0, the one pass that always completes.
     if (cutShort)
