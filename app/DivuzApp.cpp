@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "AdvertBar.h"
 #include "BestGamesLocation.h"
+#include "DamagedTable.h"
 #include "DataCheck.h"
 #include "DivuzCommands.h"
 #include "DivuzDoc.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 
 #include <cstdio>
 
@@ -69,7 +71,7 @@ bool CDivuzApp::InitInstance()
     QGuiApplication::setDesktopFileName("org.example.divuz");
     NameApplication();
     LoadSettings(myOptions);
-    LoadBestGames(myBestGames, myOptions);
+    const BestGamesLoad bestGames = LoadBestGames(myBestGames, myOptions);
 
     myDocument = std::make_unique<CDivuzDoc>();
     myDocument->SetBestGames(&myBestGames, &myBestGamesDialogs);
@@ -83,6 +85,11 @@ bool CDivuzApp::InitInstance()
     myFrame->OnCommand(ID_FILE_NEW); // the first game
     myFrame->show();
     myFrame->PlaceOnScreen();
+    // A best-games file that was not read completely has been kept aside;
+    // the user is told so once, here.
+    if (!bestGames.IsComplete)
+        QMessageBox::warning(myFrame.get(), "Divuz",
+                             DamagedTableNotice(bestGames.Path, bestGames.KeptPath));
     // Shown once the frame is up, so the splash lies above it.
     SplashWnd::ShowSplash(myFrame.get());
     return true;

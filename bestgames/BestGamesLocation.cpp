@@ -1,11 +1,14 @@
 #include "BestGamesLocation.h"
 
+#include "DamagedTable.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
 
-namespace {
+namespace
+{
 
 QString ToQt(const std::string &s)
 {
@@ -47,9 +50,18 @@ std::string BestGamesWritePath(const DivuzOptions &options)
     return BestGamesPath(options);
 }
 
-bool LoadBestGames(BestGames &table, const DivuzOptions &options, BestGamesProblem *problem)
+BestGamesLoad LoadBestGames(BestGames &table, const DivuzOptions &options)
 {
-    return table.Load(BestGamesReadPath(options), problem);
+    BestGamesLoad load;
+    load.Path = BestGamesReadPath(options);
+    const QFileInfo file(ToQt(load.Path));
+    // A missing file is a first start, and a folder of that name is no table
+    // and cannot be replaced by one; neither is anything to keep.
+    if (table.Load(load.Path, &load.Problem) || !file.exists() || file.isDir())
+        return load;
+    load.IsComplete = false;
+    load.KeptPath = KeepDamagedTable(load.Path);
+    return load;
 }
 
 bool SaveBestGames(const BestGames &table, const DivuzOptions &options, BestGamesProblem *problem)

@@ -22,9 +22,18 @@ std::string BestGamesReadPath(const DivuzOptions &options);
 // program folder cannot be written, else the one in the program folder.
 std::string BestGamesWritePath(const DivuzOptions &options);
 
-// table.Load(BestGamesReadPath(options)).
-bool LoadBestGames(BestGames &table, const DivuzOptions &options,
-                   BestGamesProblem *problem = nullptr);
+// What reading the table at start found.
+struct BestGamesLoad {
+    std::string Path;         // the file read, BestGamesReadPath(options)
+    bool IsComplete = true;   // read whole, or absent, or empty
+    std::string KeptPath;     // where an incomplete file was kept, else empty
+    BestGamesProblem Problem; // why it was incomplete
+};
+
+// table.Load(BestGamesReadPath(options)). A file that exists but was not read
+// completely is kept aside at once (KeepDamagedTable), before the save at exit
+// can replace it with the part that was read.
+BestGamesLoad LoadBestGames(BestGames &table, const DivuzOptions &options);
 // Saves to BestGamesWritePath(options); when writing into the program folder
 // fails after all, the table goes to the per-user copy instead.
 bool SaveBestGames(const BestGames &table, const DivuzOptions &options,

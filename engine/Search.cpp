@@ -200,7 +200,8 @@ Move Pole::FindMoveInTime(std::int32_t iz, std::int32_t seconds)
         result = FindMove(iz, 0);
         for (std::int32_t level = 1;; ++level) {
             Move r = FindMove(iz, level);
-            if (ClockMs() > mySearch.iTimeLimit)
+            // A level cut short, by the clock or a stop request, is dropped.
+            if (ClockMs() > mySearch.iTimeLimit || IsStopRequested())
                 break;
             result = r;
             if (r.iValue == WinValue)

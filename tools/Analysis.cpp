@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 
 int RunTable(const Args &args)
 {
@@ -35,6 +36,12 @@ int Fail(const std::string &message)
     return 1;
 }
 
+// The levels the engine has tables for: a negative level picks among that
+// many best-rated cells (at most every cell); a search level indexes the
+// threat depths, and its move filters end one level further.
+constexpr long long MinLevel = -CellCount;
+constexpr long long MaxLevel = static_cast<long long>(std::size(Pole::ThreatDepth)) - 1;
+
 } // namespace
 
 int RunSearch(const Args &args)
@@ -47,11 +54,12 @@ int RunSearch(const Args &args)
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string &a = args[i];
             auto value = [&](long long &out) {
-                return i + 1 < args.size() && ParseInt(args[++i], out);
+                return i + 1 < args.size() && ParseDecimal(args[++i], out);
             };
             if (a == "--level") {
-                if (!value(level) || level < -1000 || level > 1000)
-                    return Fail("bad value for --level");
+                if (!value(level) || level < MinLevel || level > MaxLevel)
+                    return Fail("bad value for --level: " + std::to_string(MinLevel) + ".." +
+                                std::to_string(MaxLevel));
                 haveLevel = true;
             } else if (a == "--seconds") {
                 if (!value(seconds) || seconds < 0 || seconds > 100000)
@@ -76,6 +84,11 @@ int RunSearch(const Args &args)
         }
         if (timed && haveLevel)
             return Fail("give either --level or --seconds, not both");
+        BoundedList<Place> line(BoardSize);
+        const std::int32_t winner = pole.CheckVictory(line);
+        if (winner != FREE)
+            return Fail(std::string("the game is over: ") + (winner == KREST ? "X" : "O") +
+                        " has five in a row");
 
         const std::int32_t sign = side >= 0 ? static_cast<std::int32_t>(side)
                                   : lastSign != FREE ? Opponent(lastSign)

@@ -1,28 +1,43 @@
 // The brain command: the line protocol through which gomoku tournament
 // managers drive an engine on stdin and stdout.
+//
+// Input is read on a thread of its own, so the manager is heard while the
+// engine thinks: END ends the process at once and a stop request makes the
+// engine answer with the best move it has. Every other request waits in a
+// queue and is handled in order on the main thread, which owns the board.
 
 #include "Commands.h"
 
 #include "Levels.h"
+#include "Protocol.h"
+#include "TimeControl.h"
 
-#include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <iostream>
+#include <deque>
 #include <mutex>
-#include <sstream>
 #include <thread>
+#include <unistd.h>
 
-namespace {
+namespace
+{
 
 using Clock = std::chrono::steady_clock;
 
-// Stops the board's search when the manager's turn time is about to run out,
-// whatever the strength setting would like to spend.
-class Deadline {
-public:
+long long MsSince(Clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+// The deepest pass of the engine's own time control, as for the game's timed
+// settings: deeper passes never finish in any time a manager gives.
+constexpr int MaxPassLevel = 18;
+
+// Stops the board's search when the turn's deadline comes.
+class Deadline
+{
+  public:
     Deadline(Pole &pole, Clock::time_point when) : myPole(pole)
     {
         myThread = std::thread([this, when] {
@@ -39,10 +54,9 @@ public:
         }
         myCondition.notify_one();
         myThread.join();
-        myPole.ClearStop();
     }
 
-private:
+  private:
     Pole &myPole;
     std::mutex myMutex;
     std::condition_variable myCondition;
@@ -50,53 +64,158 @@ private:
     std::thread myThread;
 };
 
-class Brain {
-public:
+class Brain
+{
+  public:
     explicit Brain(int setting) : mySetting(setting) {}
     int Run();
 
-private:
-    void Think();
-    void Board();
-    void Takeback(const std::string &rest);
-    void Info(const std::string &rest);
-    bool ParseCell(const std::string &text, int &x, int &y, int *field = nullptr);
-    void Answer(const std::string &line) { std::cout << line << std::endl; }
+  private:
+    // The input thread.
+    void ReadInput();
+    void Take(Request request);
+    void TakeEndOfInput();
 
-    int mySetting; // -1: timed search sized to the manager's clock
+    // The main thread.
+    Request Next();
+    void Handle(const Request &request);
+    void Think();
+    // Whether to go on: false once END has come.
+    bool StartThinking();
+    bool StopThinking();
+    Move Deepen(const TurnBudget &budget, Clock::time_point started);
+    void Answer(const std::string &line);
+
+    int mySetting; // -1: the engine's own time control
     Pole myPole;
-    long long myTimeoutTurn = 5000; // milliseconds
-    long long myTimeoutMatch = 0;
-    long long myTimeLeft = -1;
+    ManagerClock myClock;
+
+    // Shared between the two threads.
+    std::mutex myMutex;
+    std::condition_variable myArrived;
+    std::deque<Request> myQueue;
+    bool myThinking = false;
+    bool myEnded = false;
 };
 
-std::string Trim(const std::string &s)
+void Brain::ReadInput()
 {
-    std::size_t a = s.find_first_not_of(" \t\r\n");
-    std::size_t b = s.find_last_not_of(" \t\r\n");
-    return a == std::string::npos ? "" : s.substr(a, b - a + 1);
+    ProtocolReader reader;
+    LineSplitter splitter;
+    bool ended = false;
+    const auto line = [&](std::string_view text, bool tooLong) {
+        Request request;
+        if (!ended && reader.Read(text, tooLong, request)) {
+            ended = request.kind == Request::End;
+            Take(std::move(request));
+        }
+    };
+    char buffer[4096];
+    while (!ended) {
+        const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0)
+            break; // end of input, or a pipe that failed
+        splitter.Feed(buffer, static_cast<std::size_t>(n), line);
+    }
+    if (!ended) {
+        splitter.Finish(line);
+        if (!ended) {
+            reader.Finish(); // a BOARD left open is dropped
+            TakeEndOfInput();
+        }
+    }
 }
 
-bool Brain::ParseCell(const std::string &text, int &x, int &y, int *field)
+void Brain::Take(Request request)
 {
-    std::vector<long long> v;
-    std::stringstream in(text);
-    std::string part;
-    while (std::getline(in, part, ',')) {
-        long long n;
-        if (!ParseInt(Trim(part), n))
-            return false;
-        v.push_back(n);
+    std::lock_guard lock(myMutex);
+    if (request.kind == Request::Stop || request.kind == Request::End) {
+        if (myThinking)
+            myPole.RequestStop();
+        if (request.kind == Request::Stop)
+            return; // with nothing being thought about, there is nothing to stop
+        // END means leave now: the search is abandoned and whatever still
+        // waits is dropped.
+        myEnded = true;
+        myQueue.clear();
     }
-    if (v.size() != (field ? 3u : 2u))
-        return false;
-    if (v[0] < 0 || v[0] >= BoardSize || v[1] < 0 || v[1] >= BoardSize)
-        return false;
-    x = static_cast<int>(v[0]);
-    y = static_cast<int>(v[1]);
-    if (field)
-        *field = static_cast<int>(v[2]);
-    return true;
+    myQueue.push_back(std::move(request));
+    myArrived.notify_one();
+}
+
+void Brain::TakeEndOfInput()
+{
+    // Unlike END, the end of input lets every request that came before it,
+    // and a search under way, finish.
+    Request end;
+    end.kind = Request::End;
+    std::lock_guard lock(myMutex);
+    myQueue.push_back(std::move(end));
+    myArrived.notify_one();
+}
+
+Request Brain::Next()
+{
+    std::unique_lock lock(myMutex);
+    myArrived.wait(lock, [this] { return !myQueue.empty(); });
+    Request request = std::move(myQueue.front());
+    myQueue.pop_front();
+    return request;
+}
+
+void Brain::Answer(const std::string &line)
+{
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+Move Brain::Deepen(const TurnBudget &budget, Clock::time_point started)
+{
+    // Level 0 is one look at the board and no search, so it is never cut
+    // short: there is always a move to play.
+    Move best = myPole.FindMove(KREST, 0);
+    if (myPole.DoneMoves().GetCurSize() == 0)
+        return best; // the opening move needs no search
+    long long last = 0;
+    long long previous = 0;
+    for (int level = 1; level <= MaxPassLevel; ++level) {
+        if (!StartAnotherPass(budget, MsSince(started), last, previous))
+            break;
+        const auto passStarted = Clock::now();
+        const std::uint64_t callsBefore = myPole.SearchCalls();
+        const Move found = myPole.FindMove(KREST, level);
+        // A pass cut short by the deadline or a stop request has not looked
+        // at every move; its choice is never played.
+        if (myPole.IsStopRequested())
+            break;
+        best = found;
+        previous = last;
+        last = MsSince(passStarted);
+        Answer("MESSAGE depth " + std::to_string(level) + " value " + std::to_string(found.iValue) +
+               " calls " + std::to_string(myPole.SearchCalls() - callsBefore) + " time " +
+               std::to_string(last) + " ms");
+        if (found.iValue == WinValue)
+            break;
+    }
+    return best;
+}
+
+bool Brain::StartThinking()
+{
+    std::lock_guard lock(myMutex);
+    myThinking = !myEnded;
+    return myThinking;
+}
+
+bool Brain::StopThinking()
+{
+    // Under the lock, so that a stop request coming now cannot outlive the
+    // search it was meant for and cut the next one short.
+    std::lock_guard lock(myMutex);
+    myThinking = false;
+    myPole.ClearStop();
+    return !myEnded;
 }
 
 void Brain::Think()
@@ -105,158 +224,135 @@ void Brain::Think()
         Answer("ERROR the board is full");
         return;
     }
-    // The turn budget: the manager's turn time, and never more than the
-    // time left in the match; a margin covers start-up and output.
-    long long budget = myTimeoutTurn > 0 ? myTimeoutTurn : 30000;
-    if (myTimeoutMatch > 0 && myTimeLeft >= 0)
-        budget = std::min(budget, myTimeLeft);
-    const long long margin = std::max(60LL, budget / 20);
-    const long long usable = std::max(0LL, budget - margin);
     const auto started = Clock::now();
-
+    const TurnBudget budget = BudgetForTurn(myClock, myPole.DoneMoves().GetCurSize());
+    if (!StartThinking())
+        return;
     Move found;
-    {
-        Deadline stop(myPole, started + std::chrono::milliseconds(usable));
-        if (mySetting >= 0) {
-            found = FindMoveForSetting(myPole, KREST, mySetting);
+    bool cutShort = false;
+    try {
+        const Deadline stop(myPole, started + std::chrono::milliseconds(budget.deadline));
+        if (mySetting < 0) {
+            found = Deepen(budget, started);
         } else {
-            // Spread a match clock over the game's remaining moves.
-            long long share = usable;
-            if (myTimeoutMatch > 0 && myTimeLeft >= 0)
-                share = std::min(share, myTimeLeft / 12);
-            found = myPole.FindMoveInTime(KREST, static_cast<std::int32_t>(share / 1000));
+            found = FindMoveForSetting(myPole, KREST, mySetting);
+            // The timed settings deepen on their own and keep the last pass
+            // that finished; a fixed depth has only the one pass.
+            cutShort = myPole.IsStopRequested() && !CallForSetting(mySetting).timed;
         }
+    } catch (...) {
+        StopThinking();
+        throw;
     }
+    if (!StopThinking())
+        return;
+    // A fixed-depth search that ran past the turn falls back on the pass of
+    // level 0, the one pass that always completes.
+    if (cutShort)
+        found = myPole.FindMove(KREST, 0);
     const Move move = PlayableMove(myPole, found);
     myPole.MakeMove(Move{move.x, move.y, KREST, 0});
     Answer(std::to_string(move.x) + "," + std::to_string(move.y));
 }
 
-void Brain::Board()
+void Brain::Handle(const Request &request)
 {
-    Pole board;
-    std::string error;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        line = Trim(line);
-        std::string upper = line;
-        std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
-        if (upper == "DONE")
+    switch (request.kind) {
+    case Request::Start:
+        if (request.number != BoardSize) {
+            Answer("ERROR only the 19x19 board is supported");
+        } else {
+            myPole.Clear();
+            Answer("OK");
+        }
+        break;
+    case Request::Restart:
+        myPole.Clear();
+        Answer("OK");
+        break;
+    case Request::Begin:
+        if (myPole.DoneMoves().GetCurSize() != 0)
+            Answer("ERROR BEGIN on a board that is not empty");
+        else
+            Think();
+        break;
+    case Request::Turn:
+        if (myPole.Cell(request.x, request.y).iZnak != FREE) {
+            Answer("ERROR the cell " + std::to_string(request.x) + "," + std::to_string(request.y) +
+                   " is occupied");
+        } else {
+            myPole.MakeMove(Move{request.x, request.y, NOL, 0});
+            Think();
+        }
+        break;
+    case Request::Board: {
+        Pole board;
+        for (const Request::Stone &s : request.stones) {
+            if (board.Cell(s.x, s.y).iZnak != FREE) {
+                Answer("ERROR the cell " + std::to_string(s.x) + "," + std::to_string(s.y) +
+                       " is given twice in BOARD");
+                return;
+            }
+            board.MakeMove(Move{s.x, s.y, s.own ? KREST : NOL, 0});
+        }
+        myPole = board;
+        Think();
+        break;
+    }
+    case Request::Takeback: {
+        if (myPole.Cell(request.x, request.y).iZnak == FREE) {
+            Answer("ERROR TAKEBACK needs an occupied cell x,y");
             break;
-        int x, y, field;
-        if (!ParseCell(line, x, y, &field) || (field != 1 && field != 2)) {
-            error = "ERROR bad BOARD line '" + line + "'";
-            continue;
         }
-        try {
-            if (error.empty())
-                board.MakeMove(Move{x, y, field == 1 ? KREST : NOL, 0});
-        } catch (const xError &e) {
-            error = std::string("ERROR ") + e.GetText() + " at " + line;
-        }
+        // Take back to the stone, then replay what came after it.
+        const BoundedList<Move> done = myPole.DoneMoves();
+        BoundedList<Move> keep(done.GetCurSize());
+        for (int i = 0; i < done.GetCurSize(); ++i)
+            if (done[i].x != request.x || done[i].y != request.y)
+                keep.Push(done[i]);
+        myPole.SetPosition(keep);
+        Answer("OK");
+        break;
     }
-    if (!error.empty()) {
-        Answer(error);
-        return;
+    case Request::Info:
+        if (request.key == "timeout_turn")
+            myClock.timeoutTurn = request.number;
+        else if (request.key == "timeout_match")
+            myClock.timeoutMatch = request.number;
+        else if (request.key == "time_left")
+            myClock.timeLeft = request.number;
+        break; // rule 0, freestyle, is what the engine plays anyway
+    case Request::About:
+        Answer(std::string("name=\"Divuz\", version=\"1.0\", author=\"Divuz developers\", "
+                           "country=\"Czech Republic\", rules=\"") +
+               PlayedRules + "\"");
+        break;
+    case Request::Error:
+        Answer(request.text);
+        break;
+    case Request::Unknown:
+        Answer("UNKNOWN " + request.text);
+        break;
+    case Request::Stop:
+    case Request::End:
+        break;
     }
-    myPole = board;
-    Think();
-}
-
-void Brain::Takeback(const std::string &rest)
-{
-    int x, y;
-    if (!ParseCell(rest, x, y) || myPole.Cell(x, y).iZnak == FREE) {
-        Answer("ERROR TAKEBACK needs an occupied cell x,y");
-        return;
-    }
-    // Take back to the stone, then replay what came after it.
-    const BoundedList<Move> done = myPole.DoneMoves();
-    BoundedList<Move> keep(done.GetCurSize());
-    for (int i = 0; i < done.GetCurSize(); ++i)
-        if (done[i].x != x || done[i].y != y)
-            keep.Push(done[i]);
-    myPole.SetPosition(keep);
-    Answer("OK");
-}
-
-void Brain::Info(const std::string &rest)
-{
-    std::stringstream in(rest);
-    std::string key;
-    std::string value;
-    in >> key >> value;
-    long long n;
-    if (!ParseInt(value, n))
-        return; // other keys carry text the engine has no use for
-    if (key == "timeout_turn")
-        myTimeoutTurn = n;
-    else if (key == "timeout_match")
-        myTimeoutMatch = n;
-    else if (key == "time_left")
-        myTimeLeft = n;
-    else if (key == "rule" && (n & 1))
-        Answer("MESSAGE Divuz counts six or more in a row as a win");
 }
 
 int Brain::Run()
 {
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        line = Trim(line);
-        if (line.empty())
-            continue;
-        std::size_t space = line.find(' ');
-        std::string command = line.substr(0, space);
-        std::string rest = space == std::string::npos ? "" : Trim(line.substr(space + 1));
-        std::transform(command.begin(), command.end(), command.begin(), ::toupper);
+    std::thread input([this] { ReadInput(); });
+    for (;;) {
+        const Request request = Next();
+        if (request.kind == Request::End)
+            break;
         try {
-            if (command == "END") {
-                return 0;
-            } else if (command == "START") {
-                long long size;
-                if (!ParseInt(rest, size)) {
-                    Answer("ERROR START needs the board size");
-                } else if (size != BoardSize) {
-                    Answer("ERROR only the 19x19 board is supported");
-                } else {
-                    myPole.Clear();
-                    Answer("OK");
-                }
-            } else if (command == "RESTART") {
-                myPole.Clear();
-                Answer("OK");
-            } else if (command == "BEGIN") {
-                if (myPole.DoneMoves().GetCurSize() != 0)
-                    Answer("ERROR BEGIN on a board that is not empty");
-                else
-                    Think();
-            } else if (command == "TURN") {
-                int x, y;
-                if (!ParseCell(rest, x, y)) {
-                    Answer("ERROR TURN needs x,y on the board");
-                } else if (myPole.Cell(x, y).iZnak != FREE) {
-                    Answer("ERROR the cell " + rest + " is occupied");
-                } else {
-                    myPole.MakeMove(Move{x, y, NOL, 0});
-                    Think();
-                }
-            } else if (command == "BOARD") {
-                Board();
-            } else if (command == "TAKEBACK") {
-                Takeback(rest);
-            } else if (command == "INFO") {
-                Info(rest);
-            } else if (command == "ABOUT") {
-                Answer("name=\"Divuz\", version=\"1.0\", author=\"Divuz developers\", "
-                       "country=\"Czech Republic\"");
-            } else {
-                Answer("UNKNOWN " + command);
-            }
+            Handle(request);
         } catch (const xError &e) {
             Answer(std::string("ERROR ") + e.GetText());
         }
     }
+    input.join();
     return 0;
 }
 
@@ -266,12 +362,11 @@ int RunBrain(const Args &args)
 {
     long long setting = -1;
     if (!args.empty()) {
-        if (args.size() != 2 || args[0] != "--setting" || !ParseInt(args[1], setting) ||
+        if (args.size() != 2 || args[0] != "--setting" || !ParseDecimal(args[1], setting) ||
             setting < 0 || setting >= SettingCount) {
             std::fputs("divuz-engine brain: usage: brain [--setting 0..10]\n", stderr);
             return 2;
         }
     }
-    std::ios::sync_with_stdio(false);
     return Brain(static_cast<int>(setting)).Run();
 }

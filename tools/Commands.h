@@ -3,6 +3,7 @@
 // The commands of divuz-engine. Each returns the process exit code.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 using Args = std::vector<std::string>;
@@ -14,8 +15,8 @@ int RunBrain(const Args &args);
 int RunShow(const Args &args);
 int RunShowBest(const Args &args);
 
-// Parses a whole decimal integer; false on anything else.
-bool ParseInt(const std::string &text, long long &value);
+// Numbers on the command line are read as the protocol reads them.
+bool ParseDecimal(std::string_view text, long long &value);
 
 struct Move;
 class Pole;

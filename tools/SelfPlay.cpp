@@ -42,7 +42,7 @@ int RunSelfPlay(const Args &args)
                             : args[i] == "--games"  ? &games
                             : args[i] == "--seed"   ? &seed
                                                     : nullptr;
-        if (target == nullptr || i + 1 >= args.size() || !ParseInt(args[++i], *target)) {
+        if (target == nullptr || i + 1 >= args.size() || !ParseDecimal(args[++i], *target)) {
             std::fprintf(stderr, "divuz-engine selfplay: bad argument '%s'\n", args[i].c_str());
             return 2;
         }

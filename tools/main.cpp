@@ -4,9 +4,7 @@
 
 #include "Commands.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -14,22 +12,17 @@ const char *const Usage =
     "usage: divuz-engine COMMAND [ARGS]\n"
     "  table                         the line-pattern class of every meaningful code\n"
     "  search [--level L | --seconds S] [--side 0|1] [--seed N] [--stats] x,y,s ...\n"
+    "                                levels -361..-1 pick among the -L best-rated cells,\n"
+    "                                levels 0..19 search that deep (the engine's tables\n"
+    "                                end there); a board with five on it is refused\n"
     "  selfplay --first SETTING --second SETTING [--games N] [--seed N]\n"
     "  brain [--setting N]           play through the gomoku manager protocol\n"
     "  show FILE                     a saved game (.orb) as JSON\n"
-    "  show-best FILE                the 50 entries of a best-games file as JSON\n";
+    "  show-best FILE                the 50 entries of a best-games file as JSON\n"
+    "Divuz plays freestyle: five or more in a row wins. The brain answers\n"
+    "INFO rule with anything but 0 (freestyle) with ERROR.\n";
 
 } // namespace
-
-bool ParseInt(const std::string &text, long long &value)
-{
-    if (text.empty())
-        return false;
-    char *end = nullptr;
-    errno = 0;
-    value = std::strtoll(text.c_str(), &end, 10);
-    return errno == 0 && end != nullptr && *end == '\0';
-}
 
 int main(int argc, char **argv)
 {
@@ -38,6 +31,10 @@ int main(int argc, char **argv)
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "--help" || command == "help") {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
     const Args args(argv + 2, argv + argc);
     if (command == "table")
         return RunTable(args);

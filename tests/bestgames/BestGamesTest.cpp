@@ -1,5 +1,6 @@
 #include "BestGames.h"
 #include "BestGamesLocation.h"
+#include "DamagedTable.h"
 #include "RecordsArchive.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,8 @@
 #include <string>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 // A tournament game the player won with the given history length.
 DataDivuzDoc Win(int entries, int computerTime, const std::string &name, bool playerFirst = true)
@@ -150,8 +152,9 @@ TEST(BestGamesTableTest, EqualGamesKeepTheirOrderAndANewEqualComesLast)
     EXPECT_EQ(Names(t, 4, 1), "A B C D E");
 }
 
-class BestGamesFileTest : public testing::Test {
-protected:
+class BestGamesFileTest : public testing::Test
+{
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(myFolder.isValid());
@@ -272,7 +275,7 @@ TEST_F(BestGamesFileTest, TableGoesToTheUserFolderOnlyWhenTheProgramFolderIsUnwr
     ASSERT_TRUE(SaveBestGames(Filled("Here"), myOptions));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(UserBestGamesPath())));
     BestGames t;
-    EXPECT_TRUE(LoadBestGames(t, myOptions));
+    EXPECT_TRUE(LoadBestGames(t, myOptions).IsComplete);
     EXPECT_EQ(t[3].PlayerName, "Here3");
 
     // A program folder that does not exist cannot be written, whoever runs.
@@ -284,8 +287,56 @@ TEST_F(BestGamesFileTest, TableGoesToTheUserFolderOnlyWhenTheProgramFolderIsUnwr
 
     EXPECT_EQ(BestGamesReadPath(myOptions), UserBestGamesPath());
     EXPECT_EQ(BestGamesWritePath(myOptions), UserBestGamesPath());
-    EXPECT_TRUE(LoadBestGames(t, myOptions));
+    EXPECT_TRUE(LoadBestGames(t, myOptions).IsComplete);
     EXPECT_EQ(t[3].PlayerName, "User3");
+}
+
+// A table that was not read completely is kept byte for byte under a name of
+// its own before the save at exit writes the partial table; the next damaged
+// file gets the next free number. A complete table is saved as before.
+TEST_F(BestGamesFileTest, DamagedTableSurvivesAStartAndExitUnderItsOwnName)
+{
+    const BestGames stored = Filled("E");
+    std::string damaged;
+    std::size_t firstFive = 0;
+    for (int i = 0; i < 50; ++i) {
+        damaged += Bytes(stored[i]);
+        if (i == 4)
+            firstFive = damaged.size();
+    }
+    damaged[firstFive] = 2; // entry 5 of another version
+    WriteAll(myPath, damaged);
+
+    BestGames t; // start ...
+    const BestGamesLoad load = LoadBestGames(t, myOptions);
+    EXPECT_FALSE(load.IsComplete);
+    EXPECT_TRUE(load.Problem.IsBadVersion);
+    EXPECT_EQ(load.KeptPath, myPath + ".damaged");
+    const QString notice = DamagedTableNotice(load.Path, load.KeptPath);
+    EXPECT_TRUE(notice.contains(QString::fromStdString(load.KeptPath))) << notice.toStdString();
+    ASSERT_TRUE(SaveBestGames(t, myOptions)); // ... and exit
+    EXPECT_EQ(ReadAll(load.KeptPath), QByteArray::fromStdString(damaged));
+    std::string partial = damaged.substr(0, firstFive);
+    for (int i = 5; i < 50; ++i)
+        partial += Bytes(DataDivuzDoc());
+    EXPECT_EQ(ReadAll(myPath), QByteArray::fromStdString(partial)) << "the part that was read";
+
+    // The next damaged table (here one cut short) does not replace the first.
+    WriteAll(myPath, damaged.substr(0, 100));
+    EXPECT_EQ(LoadBestGames(t, myOptions).KeptPath, myPath + ".damaged.2");
+    EXPECT_EQ(ReadAll(myPath + ".damaged.2"), QByteArray::fromStdString(damaged.substr(0, 100)));
+    EXPECT_EQ(ReadAll(load.KeptPath), QByteArray::fromStdString(damaged));
+
+    // A complete table keeps nothing aside and is written back unchanged.
+    ASSERT_TRUE(Filled("Whole").Save(myPath));
+    const QByteArray whole = ReadAll(myPath);
+    const BestGamesLoad complete = LoadBestGames(t, myOptions);
+    EXPECT_TRUE(complete.IsComplete);
+    EXPECT_TRUE(complete.KeptPath.empty());
+    ASSERT_TRUE(SaveBestGames(t, myOptions));
+    EXPECT_EQ(ReadAll(myPath), whole);
+    EXPECT_EQ(QDir(myFolder.path()).entryList(QDir::Files),
+              (QStringList{"Best.tab", "Best.tab.damaged", "Best.tab.damaged.2"}));
 }
 
 // A QCoreApplication whose per-user data folder lies in a temporary folder,
