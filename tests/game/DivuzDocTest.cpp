@@ -33,15 +33,6 @@ testing::AssertionResult InStep(const DataDivuzDoc &d, const BoundedList<Move> &
     return testing::AssertionSuccess();
 }
 
-// The record's archive form: equal bytes, equal records.
-std::string Bytes(const DataDivuzDoc &d)
-{
-    std::ostringstream out;
-    ArchiveWriter ar(out);
-    d.Serialize(ar);
-    return out.str();
-}
-
 // A view as the real one behaves: reads the record on every update, then
 // clears the sound event. Every copy is kept for the test to look at, and
 // after every taken-over result the history must match the engine.

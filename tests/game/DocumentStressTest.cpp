@@ -21,14 +21,6 @@
 
 namespace {
 
-std::string Bytes(const DataDivuzDoc &d)
-{
-    std::ostringstream out;
-    ArchiveWriter ar(out);
-    d.Serialize(ar);
-    return out.str();
-}
-
 int EnvironmentNumber(const char *name, int fallback)
 {
     const char *text = std::getenv(name);

@@ -4,6 +4,7 @@
 // an error recorder, event pumping and the board of a record.
 
 #include "DivuzDoc.h"
+#include "RecordsArchive.h"
 #include "ErrorReport.h"
 #include "StandInApplication.h"
 
@@ -12,6 +13,7 @@
 #include <QThread>
 
 #include <functional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,4 +60,13 @@ inline Pole BoardOf(const DataDivuzDoc &d)
     Pole pole;
     pole.SetPosition(CDivuzDoc::HistoryMoves(d.UndoRedoMoves, 1, d.UndoRedoMoves.GetCurSize()));
     return pole;
+}
+
+// The record's archive form: equal bytes, equal records.
+inline std::string Bytes(const DataDivuzDoc &d)
+{
+    std::ostringstream out;
+    ArchiveWriter ar(out);
+    d.Serialize(ar);
+    return out.str();
 }
