@@ -11,10 +11,11 @@
 
 #include <QCoreApplication>
 
-CDivuzApp::CDivuzApp()
+CDivuzApp::CDivuzApp(std::string programFolder) : myProgramFolder(std::move(programFolder))
 {
     myOptions.WndLayout = StandardWndLayout();
     RegisterApplication(this);
+    RegisterMediaPlayer(&myPlayer);
 }
 
 CDivuzApp::~CDivuzApp()
@@ -22,6 +23,7 @@ CDivuzApp::~CDivuzApp()
     // The window goes before the document it shows.
     myFrame.reset();
     myDocument.reset();
+    UnregisterMediaPlayer(&myPlayer);
     UnregisterApplication(this);
 }
 
@@ -31,7 +33,10 @@ bool CDivuzApp::InitInstance()
     // table) are named after these.
     QCoreApplication::setOrganizationName("Zidude");
     QCoreApplication::setApplicationName("Divuz");
-    LoadSettings(myOptions);
+    if (myProgramFolder.empty())
+        LoadSettings(myOptions);
+    else
+        LoadSettings(myOptions, myProgramFolder);
     LoadBestGames(myBestGames, myOptions);
 
     myDocument = std::make_unique<CDivuzDoc>();

@@ -9,8 +9,10 @@
 #include "BestGames.h"
 #include "DivuzApplication.h"
 #include "DivuzOptions.h"
+#include "SdlMediaPlayer.h"
 
 #include <memory>
+#include <string>
 
 class CDivuzDoc;
 class CMainFrame;
@@ -18,7 +20,9 @@ struct CommandState;
 
 class CDivuzApp : public IDivuzApplication {
 public:
-    CDivuzApp();
+    // The program's folder (Best.tab, Music, Sound) is the program file's,
+    // or programFolder when one is given (tests, screenshots).
+    explicit CDivuzApp(std::string programFolder = {});
     ~CDivuzApp() override;
 
     // Start-up: settings, best games, document and window, the first game.
@@ -34,6 +38,7 @@ public:
     BestGames &GetBestGames() { return myBestGames; }
     CMainFrame *MainFrame() const { return myFrame.get(); }
     CDivuzDoc *Document() const { return myDocument.get(); }
+    SdlMediaPlayer &Player() { return myPlayer; }
 
     bool OnCommand(int id);
     bool GetCommandState(int id, CommandState &state) const;
@@ -43,6 +48,10 @@ private:
 
     DivuzOptions myOptions;
     BestGames myBestGames;
+    std::string myProgramFolder;
+    // Sounds and music; registered as the program's player while the
+    // application lives, and outliving the frame that plays through it.
+    SdlMediaPlayer myPlayer;
     std::unique_ptr<CDivuzDoc> myDocument;
     std::unique_ptr<CMainFrame> myFrame;
 };

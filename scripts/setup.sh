@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation
+  libsdl2-mixer-dev timgm6mb-soundfont)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,7 @@
 #include "DivuzDoc.h"
 #include "DivuzEvents.h"
 #include "Pictures.h"
+#include "SettingsStore.h"
 #include "StringTable.h"
 
 #include <QAction>
@@ -136,9 +137,15 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
     connect(&myIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     myIdleTimer.start(IdlePeriodMs);
     UpdateCommandUI();
+
+    UpdateMusic();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The piece goes before the window that receives its end.
+    myMidiWnd.Close();
+}
 
 QAction *CMainFrame::MakeAction(int id, const QString &label)
 {
@@ -417,8 +424,10 @@ bool CMainFrame::event(QEvent *event)
         if (id == WM_FIT_FRAME) {
             FitToLayout();
             myView->update();
-        } else if (id == ID_TOURNAMENT_WIN || id == WM_NEXT_MUSIC) {
-            // The best-games table and the music have no windows yet.
+        } else if (id == WM_NEXT_MUSIC) {
+            OnEndMusic();
+        } else if (id == ID_TOURNAMENT_WIN) {
+            // The best-games table has no windows yet.
         } else {
             OnCommand(id);
         }
@@ -431,4 +440,40 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 {
     QSettings("Zidude", "Divuz").setValue("BarState", saveState());
     QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::UpdateMusic()
+{
+    // Step 1. The settings as they are now; the playing piece stops.
+    const DivuzOptions options = RequireApplication("CMainFrame::UpdateMusic").GetOptions();
+    myMidiWnd.Close();
+    // Step 2. Music off: silence.
+    if (!options.IsMusicOn)
+        return;
+    // Step 3. One piece after another plays each piece once; the other two
+    // modes loop it until the game or the user changes it.
+    std::uint32_t flags;
+    switch (options.MusicMode) {
+    case 0:
+        flags = MidiWnd::Play;
+        break;
+    case 1:
+    case 2:
+        flags = MidiWnd::Play | MidiWnd::Loop;
+        break;
+    default:
+        throw xProgramme("CMainFrame::UpdateMusic :Strange MusicMode");
+    }
+    // Step 4. A piece that cannot be opened is silence until the next 2022.
+    myMidiWnd.Open(this, MusicFolder(options) + options.MusicName, flags);
+}
+
+int CMainFrame::OnEndMusic()
+{
+    IDivuzApplication &app = RequireApplication("CMainFrame::OnEndMusic");
+    DivuzOptions options = app.GetOptions();
+    PickNextMusic(options);
+    app.SetOptions(options);
+    UpdateMusic();
+    return 1;
 }
