@@ -7,6 +7,7 @@
 #include "FrameCommands.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "OptionsDialog.h"
 #include "SettingsStore.h"
 
 #include <QCoreApplication>
@@ -41,10 +42,9 @@ bool CDivuzApp::InitInstance()
 
     myDocument = std::make_unique<CDivuzDoc>();
     myFrame = std::make_unique<CMainFrame>(myDocument.get());
-    myFrame->SetApplicationCommands([this](int id) { return OnCommand(id); },
-                                    [this](int id, CommandState &state) {
-                                        return GetCommandState(id, state);
-                                    });
+    myFrame->SetApplicationCommands(
+        [this](int id) { return OnCommand(id); },
+        [this](int id, CommandState &state) { return GetCommandState(id, state); });
     myFrame->OnCommand(ID_FILE_NEW); // the first game
     myFrame->show();
     myFrame->PlaceOnScreen();
@@ -83,15 +83,15 @@ void CDivuzApp::StartNewGame(bool tournament)
 bool CDivuzApp::OnCommand(int id)
 {
     switch (id) {
-    case ID_WHO_PLAYER: // "Hráč"
-    case ID_WHO_COMPUTER: // "Počítač"
+    case ID_WHO_PLAYER:    // "Hráč"
+    case ID_WHO_COMPUTER:  // "Počítač"
     case ID_WHO_ALTERNATE: // "Střídavě"
         myOptions.WhoBeginsMode = id - ID_WHO_PLAYER;
         return true;
     case ID_VIEW_INFO:
         myOptions.IsViewInfo = !myOptions.IsViewInfo;
         PostMainWindowCommand(WM_FIT_FRAME);
-        myFrame->View()->update();
+        RepaintView();
         return true;
     case ID_NEW_GAME:
         StartNewGame(false);
@@ -99,9 +99,41 @@ bool CDivuzApp::OnCommand(int id)
     case ID_NEW_TOURNAMENT:
         StartNewGame(true);
         return true;
+    case ID_OPTIONS:
+        OnOptions();
+        return true;
     default:
         return false;
     }
+}
+
+void CDivuzApp::OnOptions()
+{
+    // Step 1. What decides whether the music starts again.
+    const bool wasMusicOn = myOptions.IsMusicOn;
+    const std::string oldMusicName = myOptions.MusicName;
+
+    // Step 2. The dialog on the application's own record.
+    OptionsDialog dialog(myOptions, myFrame.get());
+    const int result = myDialogRunner ? myDialogRunner(dialog) : dialog.exec();
+    if (result != QDialog::Accepted)
+        return;
+
+    // Step 3. The music when it was switched, or another piece while on;
+    // then the frame's size and a full repaint.
+    if (myOptions.IsMusicOn != wasMusicOn ||
+        (myOptions.IsMusicOn && myOptions.MusicName != oldMusicName))
+        myFrame->UpdateMusic();
+    PostMainWindowCommand(WM_FIT_FRAME);
+    RepaintView();
+}
+
+void CDivuzApp::RepaintView()
+{
+    CDivuzView *view = myFrame->View();
+    view->update();
+    for (QWidget *child : view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->update();
 }
 
 bool CDivuzApp::GetCommandState(int id, CommandState &state) const

@@ -11,15 +11,18 @@
 #include "DivuzOptions.h"
 #include "SdlMediaPlayer.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class CDivuzDoc;
 class CMainFrame;
+class QDialog;
 struct CommandState;
 
-class CDivuzApp : public IDivuzApplication {
-public:
+class CDivuzApp : public IDivuzApplication
+{
+  public:
     // The program's folder (Best.tab, Music, Sound) is the program file's,
     // or programFolder when one is given (tests, screenshots).
     explicit CDivuzApp(std::string programFolder = {});
@@ -43,8 +46,18 @@ public:
     bool OnCommand(int id);
     bool GetCommandState(int id, CommandState &state) const;
 
-private:
+    // Runs a modal dialog and returns its result (QDialog::Accepted or
+    // Rejected); exec() unless a test or tool drives the dialog itself.
+    using DialogRunner = std::function<int(QDialog &dialog)>;
+    void SetDialogRunner(DialogRunner runner) { myDialogRunner = std::move(runner); }
+
+  private:
     void StartNewGame(bool tournament);
+    // "Volby": the options dialog on the application's own record, then the
+    // music, the frame's size and the view follow what changed.
+    void OnOptions();
+    // The view and every window in it, repainted.
+    void RepaintView();
 
     DivuzOptions myOptions;
     BestGames myBestGames;
@@ -54,4 +67,5 @@ private:
     SdlMediaPlayer myPlayer;
     std::unique_ptr<CDivuzDoc> myDocument;
     std::unique_ptr<CMainFrame> myFrame;
+    DialogRunner myDialogRunner;
 };

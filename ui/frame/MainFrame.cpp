@@ -94,7 +94,6 @@ QStringList Prompt(int id)
 bool IsPending(int id)
 {
     switch (id) {
-    case ID_OPTIONS:
     case ID_BEST_GAMES:
     case ID_APP_ABOUT:
     case ID_HELP_FINDER:
