@@ -75,6 +75,10 @@ struct SdlMediaPlayer::Worker {
         if (tried)
             return open;
         tried = true;
+        // SDL would otherwise take SIGINT and SIGTERM for its own event
+        // queue, which this program never reads: the game could not be
+        // stopped by a signal any more.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         Mix_Init(MIX_INIT_MID);

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <fstream>
 #include <functional>
 #include <thread>
@@ -210,6 +211,21 @@ TEST_F(SdlMediaPlayerTest, MissingDamagedFilesAndAMissingSoundFontGiveSilenceAnd
     }
     PumpUntil([] { return false; }, 1500);
     EXPECT_TRUE(frame.commands.empty());
+}
+
+TEST_F(SdlMediaPlayerTest, TheProgramStillEndsOnSigintAndSigterm)
+{
+    SdlMediaPlayer player;
+    player.PlayWave(Tone("signal.wav", 0.05, 440), false);
+    player.Flush();
+    ASSERT_TRUE(player.IsAudioOpen());
+    // SDL leaves the signals alone: their default action still ends the program.
+    for (int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action {
+        };
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
 }
 
 TEST(SoundFontTest, FindsAFontOnlyWhereOneIs)
