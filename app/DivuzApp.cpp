@@ -12,6 +12,7 @@
 #include "FrameCommands.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "OptionsDialog.h"
 #include "Pictures.h"
 #include "QtTranslation.h"
 #include "SettingsStore.h"
@@ -45,10 +46,12 @@ QIcon ProgramIcon()
 
 } // namespace
 
-CDivuzApp::CDivuzApp() : myHelp(std::make_unique<DivuzHelp>())
+CDivuzApp::CDivuzApp(std::string programFolder)
+    : myProgramFolder(std::move(programFolder)), myHelp(std::make_unique<DivuzHelp>())
 {
     myOptions.WndLayout = StandardWndLayout();
     RegisterApplication(this);
+    RegisterMediaPlayer(&myPlayer);
 }
 
 CDivuzApp::~CDivuzApp()
@@ -57,6 +60,7 @@ CDivuzApp::~CDivuzApp()
     myHelp.reset();
     myFrame.reset();
     myDocument.reset();
+    UnregisterMediaPlayer(&myPlayer);
     UnregisterApplication(this);
 }
 
@@ -70,7 +74,7 @@ bool CDivuzApp::InitInstance()
     QGuiApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName("org.example.divuz");
     NameApplication();
-    LoadSettings(myOptions);
+    LoadOptions();
     const BestGamesLoad bestGames = LoadBestGames(myBestGames, myOptions);
 
     myDocument = std::make_unique<CDivuzDoc>();
@@ -98,11 +102,19 @@ bool CDivuzApp::InitInstance()
 int CDivuzApp::CheckData()
 {
     NameApplication();
-    LoadSettings(myOptions);
+    LoadOptions();
     std::string report;
     const bool complete = ReportData(myOptions, report);
     std::fputs(report.c_str(), stdout);
     return complete ? 0 : 1;
+}
+
+void CDivuzApp::LoadOptions()
+{
+    if (myProgramFolder.empty())
+        LoadSettings(myOptions);
+    else
+        LoadSettings(myOptions, myProgramFolder);
 }
 
 int CDivuzApp::ExitInstance()
@@ -150,13 +162,16 @@ bool CDivuzApp::OnCommand(int id)
     case ID_VIEW_INFO:
         myOptions.IsViewInfo = !myOptions.IsViewInfo;
         PostMainWindowCommand(WM_FIT_FRAME);
-        myFrame->View()->update();
+        RepaintView();
         return true;
     case ID_NEW_GAME:
         StartNewGame(false);
         return true;
     case ID_NEW_TOURNAMENT:
         StartNewGame(true);
+        return true;
+    case ID_OPTIONS:
+        OnOptions();
         return true;
     case ID_APP_ABOUT: {
         CAboutDlg about(myFrame.get());
@@ -176,6 +191,35 @@ bool CDivuzApp::OnCommand(int id)
     default:
         return false;
     }
+}
+
+void CDivuzApp::OnOptions()
+{
+    // Step 1. What decides whether the music starts again.
+    const bool wasMusicOn = myOptions.IsMusicOn;
+    const std::string oldMusicName = myOptions.MusicName;
+
+    // Step 2. The dialog on the application's own record.
+    OptionsDialog dialog(myOptions, myFrame.get());
+    const int result = myDialogRunner ? myDialogRunner(dialog) : dialog.exec();
+    if (result != QDialog::Accepted)
+        return;
+
+    // Step 3. The music when it was switched, or another piece while on;
+    // then the frame's size and a full repaint.
+    if (myOptions.IsMusicOn != wasMusicOn ||
+        (myOptions.IsMusicOn && myOptions.MusicName != oldMusicName))
+        myFrame->UpdateMusic();
+    PostMainWindowCommand(WM_FIT_FRAME);
+    RepaintView();
+}
+
+void CDivuzApp::RepaintView()
+{
+    CDivuzView *view = myFrame->View();
+    view->update();
+    for (QWidget *child : view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->update();
 }
 
 bool CDivuzApp::GetCommandState(int id, CommandState &state) const

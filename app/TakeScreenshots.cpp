@@ -14,8 +14,10 @@
 #include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "OptionsDialog.h"
 #include "SplashWnd.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,10 +32,12 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
-class Scenes {
-public:
+class Scenes
+{
+  public:
     Scenes(CDivuzApp &app, QString folder) : myApp(app), myFolder(std::move(folder)) {}
 
     void Settle(int ms = 300)
@@ -100,7 +104,6 @@ public:
     }
 
 private:
-
     CDivuzApp &myApp;
     QString myFolder;
 };
@@ -175,11 +178,25 @@ int main(int argc, char **argv)
     scenes.Play(9, 12);
     scenes.Shoot("won-game");
 
-    // The other look: the dotted board with stones; the computer begins.
-    scenes.SetOptions(true, 1, 1);
+    // The options dialog, as it opens; then the other look chosen in it:
+    // the dotted board ("Renju board") with stones; the computer begins.
+    app.SetDialogRunner([&](QDialog &dialog) {
+        auto &d = static_cast<OptionsDialog &>(dialog);
+        d.show();
+        scenes.Settle(300);
+        const QString path = QDir(folder).filePath("options-dialog.png");
+        d.grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+        for (int id : {int(IDC_RENJU), int(IDC_SIGNSET_1), int(IDC_WHO_COMPUTER)})
+            static_cast<QAbstractButton *>(d.Control(id))->click();
+        static_cast<QAbstractButton *>(d.Control(IDOK_BUDIZ))->click();
+        return d.result();
+    });
+    app.MainFrame()->OnCommand(ID_OPTIONS);
+    scenes.Settle();
     app.MainFrame()->OnCommand(ID_NEW_GAME);
     scenes.Settle();
-    for (auto [x, y] : {std::pair{8, 8}, {10, 8}, {9, 11}, {11, 10}})
+    for (auto [x, y] : {std::pair{8, 8}, {10, 10}})
         scenes.Play(x, y);
     scenes.Shoot("renju-stones");
 

@@ -126,6 +126,8 @@ void CDivuzDoc::PostRequest(int message, int replyCommand, int soundEvent, std::
     myRequest.ReplyCommand = replyCommand;
     myRequest.SoundEvent = soundEvent;
     myData.IsThinking = true;
+    if (myRequestObserver)
+        myRequestObserver(message, myRequest);
     myThread->PostThreadMessage(message, &myRequest, param, ++myTicket);
 }
 

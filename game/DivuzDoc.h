@@ -20,6 +20,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -57,6 +58,12 @@ public:
     void AddView(IDivuzView *view);
     void RemoveView(IDivuzView *view);
     void UpdateAllViews();
+
+    // Told of every request posted to the engine thread (the message and
+    // the request record as it leaves), for tests and tools that check what
+    // the engine is asked to do.
+    using RequestObserver = std::function<void(int message, const PoleRequest &request)>;
+    void SetRequestObserver(RequestObserver observer) { myRequestObserver = std::move(observer); }
 
     // Starts a new game with a new engine thread; who begins, the game kind
     // and the music come from the application's settings.
@@ -185,4 +192,5 @@ private:
     // of the request now out, so one left over from a stopped thread is
     // dropped. Never reset, so numbers from an old game never match.
     std::uint64_t myTicket = 0;
+    RequestObserver myRequestObserver;
 };

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation
-  xvfb xauth openbox qt6-translations-l10n)
+  xvfb xauth openbox qt6-translations-l10n libsdl2-mixer-dev timgm6mb-soundfont)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 // The main of the window tests, the board and panel ones and the whole
-// program's: an application of the widget kind, offscreen unless told.
+// program's: an application of the widget kind, offscreen unless told, and
+// with SDL's dummy audio driver unless told, so the real player plays
+// in real time without a sound card.
 
 #include "ErrorReport.h"
 
@@ -13,6 +15,8 @@ int main(int argc, char **argv)
     // Listing the tests at build time has no display either.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
     ErrorGuard<QApplication> app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -33,17 +33,6 @@ namespace
 
 constexpr int IdlePeriodMs = 250;
 
-// Commands whose windows come later: they are shown but cannot be used yet.
-bool IsPending(int id)
-{
-    switch (id) {
-    case ID_OPTIONS:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Holds a bar along the bottom of the window. It takes the window's width
 // and never asks for more, so the view alone decides how wide the window is.
 class BottomBarHolder : public QToolBar
@@ -80,19 +69,21 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
     connect(&myIdleTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     myIdleTimer.start(IdlePeriodMs);
     UpdateCommandUI();
+
+    UpdateMusic();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The piece goes before the window that receives its end.
+    myMidiWnd.Close();
+}
 
 CommandState CMainFrame::StateOf(int id) const
 {
     CommandState state;
     if (myAppState && myAppState(id, state))
         return state;
-    if (IsPending(id)) {
-        state.enabled = false;
-        return state;
-    }
     switch (id) {
     case ID_VIEW_TOOLBAR:
         state.checked = myToolBar->isVisible();
@@ -226,7 +217,7 @@ bool CMainFrame::event(QEvent *event)
             FitToLayout();
             myView->update();
         } else if (id == WM_NEXT_MUSIC) {
-            // The music has no player yet.
+            OnEndMusic();
         } else {
             OnCommand(id);
         }

@@ -8,6 +8,7 @@
 // and on a short idle timer.
 
 #include "FrameCommands.h"
+#include "MidiWnd.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -75,6 +76,13 @@ class CMainFrame : public QMainWindow
     // store; the frame reads it back when it is made.
     void SaveBarState();
 
+    // Closes the playing piece and, when music is on, opens MusicName from
+    // the music folder: played once in mode 0, looped in modes 1 and 2.
+    void UpdateMusic();
+    // Message 2022: the next piece of the folder becomes current and plays.
+    int OnEndMusic();
+    MidiWnd &Music() { return myMidiWnd; }
+
   protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -108,4 +116,5 @@ class CMainFrame : public QMainWindow
     AppCommandState myAppState;
     FileNamePrompt myPrompt;
     QString myPathName = Untitled;
+    MidiWnd myMidiWnd;
 };

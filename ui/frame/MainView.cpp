@@ -2,7 +2,10 @@
 
 #include "DivuzDoc.h"
 #include "DivuzApplication.h"
+#include "MediaPlayer.h"
 #include "PanelSupport.h"
+#include "Random.h"
+#include "ViewSounds.h"
 
 #include <QPainter>
 #include <QTimerEvent>
@@ -35,6 +38,7 @@ CDivuzView::~CDivuzView()
 
 void CDivuzView::OnUpdate()
 {
+    Sounds();
     myPoleWnd.OnUpdate();
     myTextWnd.OnUpdate();
     myLevelWnd.OnUpdate();
@@ -45,6 +49,23 @@ void CDivuzView::OnUpdate()
         myDocument->ClearSoundEvent();
     if (myListener)
         myListener();
+}
+
+void CDivuzView::Sounds()
+{
+    const DivuzOptions options = RequireApplication("PoleWnd::MyCreate").GetOptions();
+    if (!options.IsSoundOn || !myDocument)
+        return;
+    DataDivuzDoc data;
+    myDocument->GetData(data);
+    // The winning and losing sounds are drawn from the program's one
+    // generator, the engine's.
+    const SoundChoice choice =
+        ChooseSound(data.SoundEvent, data.GameMode, [] { return EngineRandom::Random(5); });
+    if (choice.index < 0)
+        return;
+    CurrentMediaPlayer().PlayWave(SoundFolder(options) + options.SoundNames[choice.index],
+                                  choice.interrupt);
 }
 
 void CDivuzView::paintEvent(QPaintEvent *)

@@ -28,6 +28,8 @@ public:
 
     // IDivuzView: the document changed.
     void OnUpdate() override;
+    // Plays the sound of the document's pending event, when sounds are on.
+    void Sounds();
 
     // Called after every update, once the windows have their new state; the
     // frame refreshes its commands and status text here.

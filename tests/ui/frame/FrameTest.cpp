@@ -182,8 +182,7 @@ TEST_F(FrameTest, MenusCarryTheirLabelsAndFollowTheGame)
     EXPECT_EQ(Frame().Action(ID_FILE_NEW)->text(), QString::fromUtf8("&Nový\tCtrl+N"));
     EXPECT_EQ(Frame().Action(ID_OPEN_GAME)->text(), QString::fromUtf8("&Otevřít...\tCtrl+O"));
     EXPECT_EQ(Frame().Action(ID_EDIT_UNDO)->shortcut(), QKeySequence("Ctrl+Z"));
-    // The options dialog comes later: shown but not usable yet.
-    EXPECT_FALSE(Frame().Action(ID_OPTIONS)->isEnabled());
+    EXPECT_TRUE(Frame().Action(ID_OPTIONS)->isEnabled());
     EXPECT_TRUE(Frame().Action(ID_BEST_GAMES)->isEnabled());
 
     EXPECT_FALSE(Frame().Action(ID_EDIT_UNDO)->isEnabled());
