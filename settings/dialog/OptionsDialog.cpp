@@ -1,5 +1,6 @@
 #include "OptionsDialog.h"
 
+#include "DivuzApplication.h"
 #include "Errors.h"
 #include "Levels.h"
 #include "MediaPlayer.h"
@@ -25,12 +26,6 @@
 
 namespace
 {
-
-OptionsDialog::HelpHandler &HelpHandlerSlot()
-{
-    static OptionsDialog::HelpHandler handler;
-    return handler;
-}
 
 template <class W> W *Named(W *widget, int id)
 {
@@ -76,11 +71,6 @@ QStringList SortedFiles(const std::string &folder, const QString &pattern)
 }
 
 } // namespace
-
-void OptionsDialog::SetHelpHandler(HelpHandler handler)
-{
-    HelpHandlerSlot() = std::move(handler);
-}
 
 OptionsDialog::OptionsDialog(DivuzOptions &options, QWidget *parent)
     : QDialog(parent), myOptions(options), mySoundNames(SoundCount), myLevel(options.Level),
@@ -293,8 +283,8 @@ void OptionsDialog::OnStop()
 
 void OptionsDialog::OnHelp()
 {
-    if (HelpHandlerSlot())
-        HelpHandlerSlot()(OptionsHelpContext);
+    if (IDivuzApplication *app = FindApplication())
+        app->ShowHelp(OptionsHelpContext);
 }
 
 void OptionsDialog::OnOK()

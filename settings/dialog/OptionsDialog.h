@@ -78,11 +78,6 @@ class OptionsDialog : public QDialog
     // The control with the given id, nullptr for an unknown id.
     QWidget *Control(int id) const;
 
-    // Who answers "Nápověda": given the help context number. Without one
-    // the button does nothing.
-    using HelpHandler = std::function<void(int context)>;
-    static void SetHelpHandler(HelpHandler handler);
-
   protected:
     // Fills the lists from the folders before the dialog shows.
     void showEvent(QShowEvent *event) override;

@@ -13,6 +13,7 @@
 #include "MainFrame.h"
 #include "MainView.h"
 #include "OptionsDialog.h"
+#include "SplashWnd.h"
 #include "PoleThread.h"
 #include "RecordingMediaPlayer.h"
 
@@ -78,6 +79,7 @@ class ApplicationTest : public testing::Test
             setup(options);
         myApp->SetOptions(options);
         ASSERT_TRUE(myApp->InitInstance());
+        SplashWnd::HideSplash(); // the tests click at once
         Frame().installEventFilter(&myFrameWatch);
         Frame().View()->installEventFilter(&myViewWatch);
         Settle();

@@ -3,6 +3,7 @@
 // "Budiž", and that "Zrušit" changes nothing whatever was clicked.
 
 #include "OptionsDialog.h"
+#include "StandInApplication.h"
 
 #include "Levels.h"
 #include "RecordingMediaPlayer.h"
@@ -253,13 +254,11 @@ TEST_F(OptionsDialogTest, AnEmptyMusicFolderLeavesTheListEmptyAndKeepsMusicName)
 
 TEST_F(OptionsDialogTest, PlayStopAndHelpDoTheirJobs)
 {
-    int context = 0;
-    OptionsDialog::SetHelpHandler([&context](int c) { context = c; });
+    StandInApplication app;
     OptionsDialog d(myOptions);
     d.show();
     Click(d, 3);
-    EXPECT_EQ(context, 65539);
-    OptionsDialog::SetHelpHandler({});
+    EXPECT_EQ(app.helpContexts, std::vector<int>{65539});
     // The hidden sound test, once enabled, plays the chosen file, interrupting.
     for (int id : {1047, 1048})
         d.Control(id)->setEnabled(true), d.Control(id)->show();

@@ -330,8 +330,10 @@ TEST_F(FrameTest, BarsAndTheFileFolderAreRememberedAcrossARestart)
     // The program ends as when its window is closed, then starts again.
     Frame().close();
     myApp->ExitInstance();
+    myApp.reset(); // one application at a time
     myApp = std::make_unique<CDivuzApp>();
     ASSERT_TRUE(myApp->InitInstance());
+    SplashWnd::HideSplash();
     WaitForTheEngine();
     EXPECT_FALSE(Frame().statusBar()->isVisible());
     EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
