@@ -80,10 +80,9 @@ bool CDivuzApp::InitInstance()
     myDocument = std::make_unique<CDivuzDoc>();
     myDocument->SetBestGames(&myBestGames, &myBestGamesDialogs);
     myFrame = std::make_unique<CMainFrame>(myDocument.get());
-    myFrame->SetApplicationCommands([this](int id) { return OnCommand(id); },
-                                    [this](int id, CommandState &state) {
-                                        return GetCommandState(id, state);
-                                    });
+    myFrame->SetApplicationCommands(
+        [this](int id) { return OnCommand(id); },
+        [this](int id, CommandState &state) { return GetCommandState(id, state); });
     // The banner bar, for banners of 468 x 62; the component gets 585, 1, 2.
     myFrame->AddBottomBar(new CAdvertBar(AdvertWidth, AdvertHeight, 585, 1, 2));
     myFrame->OnCommand(ID_FILE_NEW); // the first game
@@ -154,8 +153,8 @@ void CDivuzApp::StartNewGame(bool tournament)
 bool CDivuzApp::OnCommand(int id)
 {
     switch (id) {
-    case ID_WHO_PLAYER: // "Hráč"
-    case ID_WHO_COMPUTER: // "Počítač"
+    case ID_WHO_PLAYER:    // "Hráč"
+    case ID_WHO_COMPUTER:  // "Počítač"
     case ID_WHO_ALTERNATE: // "Střídavě"
         myOptions.WhoBeginsMode = id - ID_WHO_PLAYER;
         return true;

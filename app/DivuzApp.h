@@ -23,8 +23,9 @@ class QDialog;
 class SplashMessageFilter;
 struct CommandState;
 
-class CDivuzApp : public IDivuzApplication {
-public:
+class CDivuzApp : public IDivuzApplication
+{
+  public:
     // The program's folder (Best.tab, Music, Sound) is the program file's,
     // or programFolder when one is given (tests, screenshots).
     explicit CDivuzApp(std::string programFolder = {});
@@ -59,7 +60,7 @@ public:
     using DialogRunner = std::function<int(QDialog &dialog)>;
     void SetDialogRunner(DialogRunner runner) { myDialogRunner = std::move(runner); }
 
-private:
+  private:
     void StartNewGame(bool tournament);
     // Reads the settings, from the program folder given at construction
     // when there is one.

@@ -21,10 +21,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QFileDialog>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -103,7 +103,7 @@ class Scenes
         dialog->findChild<QPushButton *>("1")->click();
     }
 
-private:
+  private:
     CDivuzApp &myApp;
     QString myFolder;
 };

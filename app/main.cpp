@@ -9,7 +9,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Errors reach the user in a message box with the program's error caption;
 // the game goes on afterwards.
@@ -23,8 +24,9 @@ void ShowError(const std::string &text)
 // For the start-up benchmark: ends the program as soon as the board has
 // been painted once, so the time to the first painted window can be taken
 // from outside.
-class QuitAfterFirstPaint : public QObject {
-public:
+class QuitAfterFirstPaint : public QObject
+{
+  public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && watched->objectName() == "Pole Window")

@@ -7,11 +7,11 @@
 // Usage: board_paint_bench [repaints]   (default 500; QT_SCALE_FACTOR=2 for
 // a high-density screen)
 
-#include "StandInApplication.h"
 #include "DivuzApplication.h"
 #include "DivuzDoc.h"
 #include "DivuzViewBase.h"
 #include "PoleWnd.h"
+#include "StandInApplication.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

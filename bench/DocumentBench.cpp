@@ -4,9 +4,9 @@
 // progress and, for comparison, with an idle engine. Target: a median under
 // 20 ms with the search running.
 
-#include "StandInApplication.h"
 #include "DivuzApplication.h"
 #include "DivuzDoc.h"
+#include "StandInApplication.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,17 +19,18 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Clock = std::chrono::steady_clock;
 
-
-class BenchView : public IDivuzView {
-public:
+class BenchView : public IDivuzView
+{
+  public:
     explicit BenchView(CDivuzDoc &doc) : myDoc(doc) {}
     void OnUpdate() override { myDoc.ClearSoundEvent(); }
 
-private:
+  private:
     CDivuzDoc &myDoc;
 };
 

@@ -39,8 +39,9 @@ int main(int argc, char **argv)
         ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("STARTUP: launch to first painted board, median %.1f ms over %d runs (min %.1f, max "
-                "%.1f)\n",
-                ms[ms.size() / 2], runs, ms.front(), ms.back());
+    std::printf(
+        "STARTUP: launch to first painted board, median %.1f ms over %d runs (min %.1f, max "
+        "%.1f)\n",
+        ms[ms.size() / 2], runs, ms.front(), ms.back());
     return 0;
 }

@@ -11,7 +11,8 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 void Report(BestGamesProblem *problem, bool badVersion, const std::string &text)
 {

@@ -29,8 +29,9 @@ struct BestGamesProblem {
     std::string Text;
 };
 
-class BestGames : public AbstractArray<DataDivuzDoc> {
-public:
+class BestGames : public AbstractArray<DataDivuzDoc>
+{
+  public:
     BestGames();
 
     // Entry place + 5 * (side + 2 * level). A bad side or place throws xParam
@@ -65,6 +66,6 @@ public:
     void Serialize(ArchiveWriter &ar) const;
     void Serialize(ArchiveReader &ar);
 
-private:
+  private:
     static int Index(int level, int side, int place, const char *member);
 };

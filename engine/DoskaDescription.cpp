@@ -11,10 +11,14 @@ SideDescription::SideDescription()
 {
 }
 
-namespace {
+namespace
+{
 
 // Products and sums of the evaluation wrap as 32-bit integers do.
-std::int32_t Wrap(std::int64_t v) { return static_cast<std::int32_t>(v); }
+std::int32_t Wrap(std::int64_t v)
+{
+    return static_cast<std::int32_t>(v);
+}
 
 } // namespace
 
@@ -127,14 +131,18 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N)
     std::int32_t nValue = 0;
     switch (myPole.PriceMode()) {
     case PriceStones:
-        kValue = Wrap(std::int64_t(c.c[0]) * K.iStoneValueSum + std::int64_t(c.c[1]) * K.iStoneBlockSum -
-                      std::int64_t(c.c[2]) * N.iStoneValueSum - std::int64_t(c.c[3]) * N.iStoneBlockSum);
-        nValue = Wrap(std::int64_t(c.c[0]) * N.iStoneValueSum + std::int64_t(c.c[1]) * N.iStoneBlockSum -
-                      std::int64_t(c.c[2]) * K.iStoneValueSum - std::int64_t(c.c[3]) * K.iStoneBlockSum);
+        kValue =
+            Wrap(std::int64_t(c.c[0]) * K.iStoneValueSum + std::int64_t(c.c[1]) * K.iStoneBlockSum -
+                 std::int64_t(c.c[2]) * N.iStoneValueSum - std::int64_t(c.c[3]) * N.iStoneBlockSum);
+        nValue =
+            Wrap(std::int64_t(c.c[0]) * N.iStoneValueSum + std::int64_t(c.c[1]) * N.iStoneBlockSum -
+                 std::int64_t(c.c[2]) * K.iStoneValueSum - std::int64_t(c.c[3]) * K.iStoneBlockSum);
         break;
     case PriceFreeCells:
-        kValue = Wrap(std::int64_t(c.e[0]) * K.iFreeValueSum - std::int64_t(c.e[1]) * N.iFreeValueSum);
-        nValue = Wrap(std::int64_t(c.e[0]) * N.iFreeValueSum - std::int64_t(c.e[1]) * K.iFreeValueSum);
+        kValue =
+            Wrap(std::int64_t(c.e[0]) * K.iFreeValueSum - std::int64_t(c.e[1]) * N.iFreeValueSum);
+        nValue =
+            Wrap(std::int64_t(c.e[0]) * N.iFreeValueSum - std::int64_t(c.e[1]) * K.iFreeValueSum);
         break;
     case PriceRunningSums: {
         const std::int32_t *s = myPole.RunningSums();

@@ -34,8 +34,9 @@ struct SideDescription {
     SideDescription();
 };
 
-class DoskaDescription {
-public:
+class DoskaDescription
+{
+  public:
     DoskaDescription(Pole &pole, std::int32_t iZnak, eSearchMode mode);
 
     std::int32_t CalcPower(const MoveDescription &d) const;
@@ -54,7 +55,7 @@ public:
     // The description that stands for "no cell found": (0, 0), all zero.
     static const MoveDescription Empty;
 
-private:
+  private:
     void AprisePosition(SideDescription &k, SideDescription &n);
     bool Accepts(const MoveDescription &e, std::int32_t depth) const;
     bool OpenFourAnswer(const MoveDescription &e) const;

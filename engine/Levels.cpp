@@ -7,7 +7,10 @@ const StrengthSetting &SettingAt(int setting)
     return StrengthSettings[setting];
 }
 
-SettingCall CallForSetting(int setting) { return SettingAt(setting).move; }
+SettingCall CallForSetting(int setting)
+{
+    return SettingAt(setting).move;
+}
 
 Move FindMoveForSetting(Pole &pole, std::int32_t side, int setting)
 {

@@ -20,10 +20,10 @@ struct SettingCall {
 };
 
 struct StrengthSetting {
-    const char *name;    // UTF-8, as the options offer it
-    SettingCall move;    // the computer's own move
-    SettingCall hint;    // the move advised to the player
-    int bestGamesLevel;  // 0..4: Začátečník, Amatér, Pokročilý, Mistr, Expert
+    const char *name;   // UTF-8, as the options offer it
+    SettingCall move;   // the computer's own move
+    SettingCall hint;   // the move advised to the player
+    int bestGamesLevel; // 0..4: Začátečník, Amatér, Pokročilý, Mistr, Expert
 };
 
 // Setting 0 is the instant move, 1..5 think 2, 5, 10, 30 or 60 seconds per

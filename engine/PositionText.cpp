@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 bool ParseNumber(const std::string &text, long &value)
 {

@@ -4,11 +4,15 @@
 #include <cstdlib>
 #include <ctime>
 
-namespace {
+namespace
+{
 std::atomic<bool> fixedSeed{false};
 }
 
-int EngineRandom::Random(int n) { return n > 0 ? std::rand() % n : 0; }
+int EngineRandom::Random(int n)
+{
+    return n > 0 ? std::rand() % n : 0;
+}
 
 void EngineRandom::SeedFromTime()
 {

@@ -2,7 +2,8 @@
 
 // The program's one pseudo-random generator (the C library's, taken modulo n).
 
-namespace EngineRandom {
+namespace EngineRandom
+{
 
 // A pseudo-random integer in 0..n-1.
 int Random(int n);

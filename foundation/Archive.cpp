@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 const char *const EndOfArchive = "Unexpected end of file: the archive is truncated.";
 const char *const BadString = "The archive holds a damaged text string.";

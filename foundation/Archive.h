@@ -10,8 +10,9 @@
 #include <ostream>
 #include <string>
 
-class ArchiveWriter {
-public:
+class ArchiveWriter
+{
+  public:
     explicit ArchiveWriter(std::ostream &out) : myOut(out) {}
 
     void WriteInt32(std::int32_t value);
@@ -22,15 +23,16 @@ public:
     // characters; anything else in the 16-bit form that readers also accept.
     void WriteString(const std::string &utf8);
 
-private:
+  private:
     void WriteLength(std::uint32_t length);
     void Put(const char *bytes, std::size_t count);
 
     std::ostream &myOut;
 };
 
-class ArchiveReader {
-public:
+class ArchiveReader
+{
+  public:
     explicit ArchiveReader(std::istream &in) : myIn(in) {}
 
     std::int32_t ReadInt32();
@@ -43,7 +45,7 @@ public:
     // Bytes left before the end of a seekable stream, -1 when unknown.
     std::int64_t Remaining();
 
-private:
+  private:
     std::uint32_t ReadLength(bool &wide);
     void Get(char *bytes, std::size_t count);
 

@@ -10,9 +10,9 @@
 #include <new>
 #include <utility>
 
-template <typename T>
-class AbstractArray {
-public:
+template <typename T> class AbstractArray
+{
+  public:
     explicit AbstractArray(int size = 0) : mySize(size) { myData = Allocate(size); }
     AbstractArray(int size, const T &fill) : AbstractArray(size)
     {
@@ -59,14 +59,14 @@ public:
     T *Data() { return myData; }
     const T *Data() const { return myData; }
 
-protected:
+  protected:
     void CheckIndex(int i) const
     {
         if (i < 0 || i >= mySize)
             throw xParam("Index out of range.");
     }
 
-private:
+  private:
     static T *Allocate(int size)
     {
         if (size < 0)
@@ -84,9 +84,9 @@ private:
 
 // A list filled and emptied at its end like a stack; entries 0..CurSize-1
 // are in use.
-template <typename T>
-class BoundedList : public AbstractArray<T> {
-public:
+template <typename T> class BoundedList : public AbstractArray<T>
+{
+  public:
     explicit BoundedList(int size = 0) : AbstractArray<T>(size) {}
     BoundedList(const BoundedList &) = default;
     BoundedList &operator=(const BoundedList &) = default;
@@ -119,15 +119,15 @@ public:
     // Drops every entry; the capacity stays.
     void Clear() { CurSize = 0; }
 
-protected:
+  protected:
     std::int32_t CurSize = 0;
 };
 
 // A history with redo: entries CurSize..RedoLimit-1 are undone entries that
 // can be stepped forward over again until the next Push discards them.
-template <typename T>
-class Stack : public BoundedList<T> {
-public:
+template <typename T> class Stack : public BoundedList<T>
+{
+  public:
     explicit Stack(int size = 0) : BoundedList<T>(size) {}
     Stack(const Stack &) = default;
     Stack &operator=(const Stack &) = default;
@@ -189,15 +189,14 @@ public:
             ArchiveLoad(ar, (*this)[i]);
     }
 
-private:
+  private:
     std::int32_t RedoLimit = 0;
 };
 
 // Ascending quicksort of records[lo..hi] (inclusive) by their iValue. Not
 // stable: which of two equal records comes first is part of how the engine
 // breaks ties, so the partition scheme must stay exactly as it is.
-template <typename T>
-void SortByValue(T *records, int lo, int hi)
+template <typename T> void SortByValue(T *records, int lo, int hi)
 {
     while (true) {
         const auto pivot = records[(lo + hi) / 2].iValue;

@@ -6,8 +6,9 @@
 
 #include <string>
 
-class xError {
-public:
+class xError
+{
+  public:
     static constexpr int TextSize = 200;
 
     xError() { myText[0] = '\0'; }
@@ -16,47 +17,53 @@ public:
 
     const char *GetText() const { return myText; }
 
-protected:
+  protected:
     void SetText(const char *text);
 
-private:
+  private:
     char myText[TextSize];
 };
 
 // Storage could not be obtained.
-class xMemory : public xError {
-public:
+class xMemory : public xError
+{
+  public:
     xMemory() : xError("Not enough memory.") {}
 };
 
 // An internal inconsistency: a state the code never expects.
-class xProgramme : public xError {
-public:
+class xProgramme : public xError
+{
+  public:
     using xError::xError;
 };
 
 // A bad argument or a misused container.
-class xParam : public xError {
-public:
+class xParam : public xError
+{
+  public:
     using xError::xError;
 };
 
 // An error caused by the user's input; only ever thrown as a subclass.
-class xUser : public xError {
-protected:
+class xUser : public xError
+{
+  protected:
     using xError::xError;
 };
 
 // A move that is not allowed.
-class xMove : public xUser {
-public:
+class xMove : public xUser
+{
+  public:
     xMove() : xUser("Place to move is occupied") {}
 };
 
 // A file that cannot be opened, read, written or closed, or has a bad
 // format. The text is a fixed prefix followed by the file name.
-class xIO : public xError {
-public:
+class xIO : public xError
+{
+  public:
     using xError::xError;
     xIO(const std::string &prefix, const std::string &fileName) : xError(prefix + fileName) {}
 };

@@ -4,9 +4,9 @@
 #include "DivuzDoc.h"
 
 #include "DivuzApplication.h"
-#include "Levels.h"
 #include "DivuzEvents.h"
 #include "ErrorReport.h"
+#include "Levels.h"
 #include "ThreadHandOff.h"
 #include <algorithm>
 
@@ -23,7 +23,10 @@ std::optional<LevelRequest> LevelRequestFor(int level, bool forHint)
 
 CDivuzDoc::CDivuzDoc(QObject *parent) : QObject(parent) {}
 
-CDivuzDoc::~CDivuzDoc() { StopEngine(); }
+CDivuzDoc::~CDivuzDoc()
+{
+    StopEngine();
+}
 
 void CDivuzDoc::AddView(IDivuzView *view)
 {
@@ -243,8 +246,8 @@ bool CDivuzDoc::CheckAndSetResult()
     if (!inStep)
         throw xProgramme("CDivuzDoc::CheckAndSetResult : Error in UndoRedoMoves or in DoneMoves");
 
-    // Steps 5 and 6. Decide and count the result. A full board without a line of five is a draw; without
-    // it the computer would be asked for a move on a full board for ever.
+    // Steps 5 and 6. Decide and count the result. A full board without a line of five is a draw;
+    // without it the computer would be asked for a move on a full board for ever.
     bool result = !myRequest.IsBadMove;
     if (myData.Winner == myData.PlayerSign) {
         myData.GameMode = PlayerWon;

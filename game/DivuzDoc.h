@@ -46,10 +46,11 @@ inline constexpr const char *GameFileCaption = "Divuz";
 class BestGames;
 class IBestGamesDialogs;
 
-class CDivuzDoc : public QObject {
+class CDivuzDoc : public QObject
+{
     Q_OBJECT
 
-public:
+  public:
     explicit CDivuzDoc(QObject *parent = nullptr);
     // Stops the engine thread.
     ~CDivuzDoc() override;
@@ -166,11 +167,11 @@ public:
     const PoleRequest &Request() const { return myRequest; }
     bool HasEngineThread() const { return myThread != nullptr; }
 
-protected:
+  protected:
     // Takes the engine thread's replies and error reports.
     bool event(QEvent *event) override;
 
-private:
+  private:
     void PostRequest(int message, int replyCommand, int soundEvent, std::int32_t param = 0);
     Place PlayableMove(const Place &found) const;
     int WhichPulse() const;

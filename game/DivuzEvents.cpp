@@ -2,7 +2,8 @@
 
 #include <utility>
 
-namespace {
+namespace
+{
 
 // Registered once, on first use, from whichever thread comes first; the
 // registration itself is thread-safe.
@@ -24,8 +25,7 @@ QEvent::Type DivuzCommandEvent::EventType()
     return type;
 }
 
-EngineErrorEvent::EngineErrorEvent(std::string text)
-    : QEvent(EventType()), myText(std::move(text))
+EngineErrorEvent::EngineErrorEvent(std::string text) : QEvent(EventType()), myText(std::move(text))
 {
 }
 

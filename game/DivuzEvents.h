@@ -12,8 +12,9 @@
 // A command with a numeric id: a reply of the engine thread to the view, or
 // a command the document posts to the main window. The ticket names the
 // engine request a reply answers; 0 when the command answers none.
-class DivuzCommandEvent : public QEvent {
-public:
+class DivuzCommandEvent : public QEvent
+{
+  public:
     explicit DivuzCommandEvent(int command, std::uint64_t ticket = 0);
 
     int Command() const { return myCommand; }
@@ -21,21 +22,22 @@ public:
 
     static QEvent::Type EventType();
 
-private:
+  private:
     int myCommand;
     std::uint64_t myTicket;
 };
 
 // An error the engine thread caught; its text is shown on the
 // user-interface thread, which alone may open a message box.
-class EngineErrorEvent : public QEvent {
-public:
+class EngineErrorEvent : public QEvent
+{
+  public:
     explicit EngineErrorEvent(std::string text);
 
     const std::string &Text() const { return myText; }
 
     static QEvent::Type EventType();
 
-private:
+  private:
     std::string myText;
 };

@@ -2,8 +2,9 @@
 
 // What the document needs of a view: to be told of every change.
 
-class IDivuzView {
-public:
+class IDivuzView
+{
+  public:
     virtual ~IDivuzView() = default;
 
     // The document changed. The view reads the record again (GetData), plays
@@ -11,7 +12,7 @@ public:
     // event through the document (ClearSoundEvent).
     virtual void OnUpdate() = 0;
 
-protected:
+  protected:
     IDivuzView() = default;
     IDivuzView(const IDivuzView &) = default;
     IDivuzView &operator=(const IDivuzView &) = default;

@@ -2,7 +2,8 @@
 
 #include "DivuzDoc.h"
 
-namespace {
+namespace
+{
 
 // Per Mode: which clock a pulse advances while the player is to move and
 // while a request is out (0 the computer's, 1 the player's, 2 none).

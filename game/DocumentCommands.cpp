@@ -5,7 +5,8 @@
 
 #include "StringTable.h"
 
-namespace {
+namespace
+{
 
 // The enabling table: a row is allowed when both its halves allow the
 // present Mode and GameMode (and no request is out).
@@ -18,14 +19,9 @@ constexpr bool allowedInMode[CommandRowCount][ModeCount] = {
     {1, 0, 0, 0, 0, 0}, // hint
     {1, 1, 0, 1, 0, 1}, // move on the board
     {0, 0, 1, 0, 0, 0}, // the seven debug keys
-    {0, 0, 1, 0, 0, 0},
-    {0, 0, 1, 0, 0, 0},
-    {0, 0, 1, 0, 0, 0},
-    {0, 0, 1, 0, 0, 0},
-    {0, 0, 1, 0, 0, 0},
-    {0, 0, 1, 0, 0, 0},
-    {1, 1, 0, 0, 1, 0}, // redo
-    {1, 1, 0, 1, 1, 1}, // best games
+    {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0},
+    {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {1, 1, 0, 0, 1, 0}, // redo
+    {1, 1, 0, 1, 1, 1},                                         // best games
 };
 constexpr bool allowedInGameMode[CommandRowCount][GameModeCount] = {
     {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 0}, {1, 1, 1, 1}, {1, 0, 0, 0}, {1, 0, 0, 0},

@@ -13,9 +13,13 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
+namespace
+{
 
-bool IsPlayedSign(std::int32_t sign) { return sign == KREST || sign == NOL; }
+bool IsPlayedSign(std::int32_t sign)
+{
+    return sign == KREST || sign == NOL;
+}
 
 bool IsDrawablePlace(const Place &p)
 {
@@ -58,7 +62,10 @@ void CDivuzDoc::CheckOpenedRecord(const DataDivuzDoc &d)
         throw xIO("CDivuzDoc::Serialize : Strange FoundMove");
 }
 
-void CDivuzDoc::Serialize(ArchiveWriter &ar) const { myData.Serialize(ar); }
+void CDivuzDoc::Serialize(ArchiveWriter &ar) const
+{
+    myData.Serialize(ar);
+}
 
 void CDivuzDoc::Serialize(ArchiveReader &ar)
 {

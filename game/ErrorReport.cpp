@@ -4,7 +4,8 @@
 
 #include <utility>
 
-namespace {
+namespace
+{
 
 ErrorReporter &InstalledReporter()
 {

@@ -22,15 +22,18 @@ ErrorReporter SetErrorReporter(ErrorReporter reporter);
 
 // Hands the text to the installed reporter. User-interface thread only.
 void ReportError(const std::string &text);
-inline void ReportError(const xError &error) { ReportError(std::string(error.GetText())); }
+inline void ReportError(const xError &error)
+{
+    ReportError(std::string(error.GetText()));
+}
 
 // An application class whose event dispatch reports an error that would
 // otherwise leave an event handler and end the program: the text is shown
 // and the event loop goes on. Application is QCoreApplication, or
 // QApplication in the program itself.
-template <class Application>
-class ErrorGuard : public Application {
-public:
+template <class Application> class ErrorGuard : public Application
+{
+  public:
     using Application::Application;
 
     bool notify(QObject *receiver, QEvent *event) override

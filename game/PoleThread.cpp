@@ -11,8 +11,7 @@
 
 PoleThread::PoleThread(QObject *receiver) : myReceiver(receiver) {}
 
-PoleThread::PoleThread(QObject *receiver, const BoundedList<Move> &moves)
-    : myReceiver(receiver)
+PoleThread::PoleThread(QObject *receiver, const BoundedList<Move> &moves) : myReceiver(receiver)
 {
     // Built on the user-interface thread, so an error is reported directly.
     try {
@@ -24,7 +23,10 @@ PoleThread::PoleThread(QObject *receiver, const BoundedList<Move> &moves)
     }
 }
 
-PoleThread::~PoleThread() { StopThread(); }
+PoleThread::~PoleThread()
+{
+    StopThread();
+}
 
 void PoleThread::Start()
 {

@@ -29,8 +29,9 @@ enum PoleThreadMessages : int {
     WM_POLE_RESUME = 1147        // clear the board's StopSearch flag
 };
 
-class PoleThread {
-public:
+class PoleThread
+{
+  public:
     // An empty board; the replies go to receiver, which must outlive the
     // thread.
     explicit PoleThread(QObject *receiver);
@@ -61,7 +62,7 @@ public:
     // The board, for a caller that knows the thread is not running.
     const Pole &Board() const { return myPole; }
 
-private:
+  private:
     struct Message {
         int id = 0;
         PoleRequest *request = nullptr;

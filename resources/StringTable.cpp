@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
-namespace {
+namespace
+{
 
 struct StringEntry {
     int id;

@@ -23,12 +23,21 @@ enum StatusStringIds : int {
     IDS_STATUS_TOURNAMENT_THINKING = 61221
 };
 
-inline constexpr StatusStringIds StatusTextIds[] = {
-    IDS_STATUS_GAME,          IDS_STATUS_EDIT,           IDS_STATUS_DEBUG,
-    IDS_STATUS_PLAYER_WON,    IDS_STATUS_COMPUTER_WON,   IDS_STATUS_HINT,
-    IDS_STATUS_DRAW,          IDS_STATUS_GAME_THINKING,  IDS_STATUS_EDIT_THINKING,
-    IDS_STATUS_DEBUG_THINKING, IDS_STATUS_HINT_THINKING, IDS_STATUS_VIEW_PARTY,
-    IDS_STATUS_TOURNAMENT,    IDS_STATUS_VIEW_PARTY_THINKING, IDS_STATUS_TOURNAMENT_THINKING};
+inline constexpr StatusStringIds StatusTextIds[] = {IDS_STATUS_GAME,
+                                                    IDS_STATUS_EDIT,
+                                                    IDS_STATUS_DEBUG,
+                                                    IDS_STATUS_PLAYER_WON,
+                                                    IDS_STATUS_COMPUTER_WON,
+                                                    IDS_STATUS_HINT,
+                                                    IDS_STATUS_DRAW,
+                                                    IDS_STATUS_GAME_THINKING,
+                                                    IDS_STATUS_EDIT_THINKING,
+                                                    IDS_STATUS_DEBUG_THINKING,
+                                                    IDS_STATUS_HINT_THINKING,
+                                                    IDS_STATUS_VIEW_PARTY,
+                                                    IDS_STATUS_TOURNAMENT,
+                                                    IDS_STATUS_VIEW_PARTY_THINKING,
+                                                    IDS_STATUS_TOURNAMENT_THINKING};
 
 // The UTF-8 text with the given id, or nullptr when the table has none.
 // The text lives as long as the program.

@@ -5,7 +5,8 @@
 #include <atomic>
 #include <string>
 
-namespace {
+namespace
+{
 
 // Set and cleared on the user-interface thread; atomic so that a read from
 // another thread is still well defined.

@@ -9,8 +9,9 @@
 
 #include <string_view>
 
-class IDivuzApplication {
-public:
+class IDivuzApplication
+{
+  public:
     virtual ~IDivuzApplication() = default;
 
     // A copy of the application's options record, taken at the moment of the
@@ -31,7 +32,7 @@ public:
     // opens the contents. An application without help ignores it.
     virtual void ShowHelp(int /*context*/) {}
 
-protected:
+  protected:
     IDivuzApplication() = default;
     IDivuzApplication(const IDivuzApplication &) = default;
     IDivuzApplication &operator=(const IDivuzApplication &) = default;

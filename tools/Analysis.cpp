@@ -28,7 +28,8 @@ int RunTable(const Args &args)
     return 0;
 }
 
-namespace {
+namespace
+{
 
 int Fail(const std::string &message)
 {
@@ -90,7 +91,7 @@ int RunSearch(const Args &args)
             return Fail(std::string("the game is over: ") + (winner == KREST ? "X" : "O") +
                         " has five in a row");
 
-        const std::int32_t sign = side >= 0 ? static_cast<std::int32_t>(side)
+        const std::int32_t sign = side >= 0          ? static_cast<std::int32_t>(side)
                                   : lastSign != FREE ? Opponent(lastSign)
                                                      : KREST;
         const auto started = std::chrono::steady_clock::now();
@@ -101,8 +102,8 @@ int RunSearch(const Args &args)
                             std::chrono::steady_clock::now() - started)
                             .count();
         const PriceSplit price = pole.CalcPrice(found.x, found.y, found.iZnak, found.iValue);
-        std::printf("%d %d %d %d %d %d\n", found.x, found.y, found.iZnak, found.iValue, price.iKrest,
-                    price.iNol);
+        std::printf("%d %d %d %d %d %d\n", found.x, found.y, found.iZnak, found.iValue,
+                    price.iKrest, price.iNol);
         if (stats)
             std::fprintf(stderr, "nodes %llu ms %lld\n",
                          static_cast<unsigned long long>(pole.SearchCalls() - nodesBefore),

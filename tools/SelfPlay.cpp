@@ -20,7 +20,8 @@ Move PlayableMove(const Pole &pole, const Move &found)
     return found;
 }
 
-namespace {
+namespace
+{
 
 struct Player {
     int setting = 0;
@@ -29,7 +30,10 @@ struct Player {
     double seconds = 0;
 };
 
-const char *SignName(std::int32_t sign) { return sign == KREST ? "X" : "O"; }
+const char *SignName(std::int32_t sign)
+{
+    return sign == KREST ? "X" : "O";
+}
 
 } // namespace
 
@@ -73,8 +77,9 @@ int RunSelfPlay(const Args &args)
                 Player &p = players[toMove];
                 const auto started = std::chrono::steady_clock::now();
                 Move found = FindMoveForSetting(pole, sign, p.setting);
-                p.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - started)
-                                 .count();
+                p.seconds +=
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - started)
+                        .count();
                 ++p.moves;
                 // Moves of the game carry no value, as in a game against a person.
                 const Move played = PlayableMove(pole, found);

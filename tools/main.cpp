@@ -6,7 +6,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 const char *const Usage =
     "usage: divuz-engine COMMAND [ARGS]\n"

@@ -61,7 +61,10 @@ enum GameResults : std::int32_t { InProgress = 0, PlayerWon = 1, ComputerWon = 2
 
 inline constexpr int ModeCount = 6;
 inline constexpr int GameModeCount = 4;
-inline bool IsValidMode(std::int32_t mode) { return mode >= 0 && mode < ModeCount; }
+inline bool IsValidMode(std::int32_t mode)
+{
+    return mode >= 0 && mode < ModeCount;
+}
 inline bool IsValidGameMode(std::int32_t gameMode)
 {
     return gameMode >= 0 && gameMode < GameModeCount;

@@ -2,7 +2,8 @@
 
 #include <string>
 
-namespace {
+namespace
+{
 
 // The most cells a winning line can list: every stone on the board.
 constexpr std::int32_t MaxWinLineCells = CellCount;

@@ -13,8 +13,9 @@ inline constexpr const char *InvalidFileFormatCaption = "Error";
 // A record whose version word is not 1: nothing after the word is read, so
 // the caller can tell the user the file is of a kind this program does not
 // know (a truncated or damaged file raises other xError kinds instead).
-class xBadVersion : public xIO {
-public:
+class xBadVersion : public xIO
+{
+  public:
     xBadVersion() : xIO(InvalidFileFormatText) {}
 };
 

@@ -13,9 +13,9 @@
 #include "MainFrame.h"
 #include "MainView.h"
 #include "OptionsDialog.h"
-#include "SplashWnd.h"
 #include "PoleThread.h"
 #include "RecordingMediaPlayer.h"
+#include "SplashWnd.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

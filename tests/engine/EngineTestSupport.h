@@ -9,7 +9,10 @@
 
 #include <initializer_list>
 
-inline Move M(int x, int y, int znak) { return Move{x, y, znak, 0}; }
+inline Move M(int x, int y, int znak)
+{
+    return Move{x, y, znak, 0};
+}
 
 inline Pole Board(std::initializer_list<Move> moves)
 {

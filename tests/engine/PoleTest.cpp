@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
-template <typename F>
-std::string ErrorText(F f)
+template <typename F> std::string ErrorText(F f)
 {
     try {
         f();
@@ -94,13 +94,13 @@ TEST(Pole, CheckVictoryFindsFiveSixAndNotABrokenFour)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(out[i], (Place{3 + i, 7, KREST}));
 
-    const Pole six = Board({M(0, 0, NOL), M(1, 0, NOL), M(2, 0, NOL), M(4, 0, NOL), M(5, 0, NOL),
-                            M(3, 0, NOL)});
+    const Pole six =
+        Board({M(0, 0, NOL), M(1, 0, NOL), M(2, 0, NOL), M(4, 0, NOL), M(5, 0, NOL), M(3, 0, NOL)});
     EXPECT_EQ(six.CheckVictory(out), NOL);
     EXPECT_EQ(out.GetCurSize(), 6);
 
-    const Pole gap = Board({M(0, 4, KREST), M(1, 4, KREST), M(2, 4, KREST), M(3, 4, KREST),
-                            M(5, 4, KREST)});
+    const Pole gap =
+        Board({M(0, 4, KREST), M(1, 4, KREST), M(2, 4, KREST), M(3, 4, KREST), M(5, 4, KREST)});
     BoundedList<Place> untouched(1);
     EXPECT_EQ(gap.CheckVictory(untouched), FREE);
     EXPECT_EQ(untouched.GetCurSize(), 0);

@@ -14,7 +14,8 @@
 #include <set>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 // X has four in a row at (5..8, 5) with both ends open; O has scattered stones.
 Pole OpenFourForKrest()
@@ -29,9 +30,9 @@ TEST(DoskaDescription, FourThreeWinsUnlessTheOpponentHasAFour)
 {
     // X: two in the row (7, 9), (8, 9) and three in the column (10, 6..8), so
     // (10, 9) makes a four and an open three at once.
-    Pole p = Board({M(7, 9, KREST), M(0, 0, NOL), M(8, 9, KREST), M(0, 18, NOL), M(10, 6, KREST),
-                    M(18, 0, NOL), M(10, 7, KREST), M(18, 18, NOL), M(10, 8, KREST),
-                    M(10, 5, NOL)});
+    Pole p =
+        Board({M(7, 9, KREST), M(0, 0, NOL), M(8, 9, KREST), M(0, 18, NOL), M(10, 6, KREST),
+               M(18, 0, NOL), M(10, 7, KREST), M(18, 18, NOL), M(10, 8, KREST), M(10, 5, NOL)});
     DoskaDescription d(p, KREST, ACTIVE);
     EXPECT_GT(d.own.iFourThrees, 0);
     EXPECT_TRUE(d.own.bWin);
@@ -86,8 +87,8 @@ TEST(Pole, CalcPriceSplitsOneHundredFifty)
     // More in X's stones moves the split towards X, at most by 22.
     Pole one = Board({M(9, 9, KREST)});
     const PriceSplit adjusted = one.CalcPrice(9, 9, KREST, 0);
-    EXPECT_EQ(adjusted.iKrest, 75 + static_cast<int>(std::atan(0.02 * 44) * 0.6366199048125918 *
-                                                     0.15 * 150.0));
+    EXPECT_EQ(adjusted.iKrest,
+              75 + static_cast<int>(std::atan(0.02 * 44) * 0.6366199048125918 * 0.15 * 150.0));
     EXPECT_EQ(adjusted.iKrest + adjusted.iNol, 150);
 }
 
@@ -97,7 +98,8 @@ TEST(Search, RandomPickStaysWithinTheWindowAtTheTop)
     std::set<int> picked;
     for (unsigned seed = 1; seed <= 64; ++seed) {
         EngineRandom::SetFixedSeed(seed);
-        Move moves[] = {{1, 0, KREST, 50}, {2, 0, KREST, 100}, {3, 0, KREST, 10}, {4, 0, KREST, 90}};
+        Move moves[] = {
+            {1, 0, KREST, 50}, {2, 0, KREST, 100}, {3, 0, KREST, 10}, {4, 0, KREST, 90}};
         picked.insert(PickNearTheTop(moves, 4).x);
     }
     EXPECT_EQ(picked, (std::set<int>{2, 4}));
@@ -194,7 +196,8 @@ TEST(FindMove, StopRequestUnwindsTheSearchAtOnce)
     p.ClearStop();
 
     // Set from another thread while a deep search runs.
-    auto search = std::async(std::launch::async, [&] { return p.FindMove(heavy.SideToMove(), 10); });
+    auto search =
+        std::async(std::launch::async, [&] { return p.FindMove(heavy.SideToMove(), 10); });
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     p.RequestStop();
     ASSERT_EQ(search.wait_for(std::chrono::seconds(30)), std::future_status::ready);

@@ -6,7 +6,8 @@
 #include <sstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 std::string Bytes(std::initializer_list<int> bytes)
 {

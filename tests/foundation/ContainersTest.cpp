@@ -6,7 +6,8 @@
 #include <sstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 // The text of the xParam that f throws; empty when it throws nothing.
 template <typename F> std::string ParamText(F &&f)

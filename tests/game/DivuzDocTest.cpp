@@ -14,9 +14,13 @@
 #include <sstream>
 #include <tuple>
 
-namespace {
+namespace
+{
 
-QString Utf8(const char *text) { return QString::fromUtf8(text); }
+QString Utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 // The history holds exactly the engine's moves, bottom entry first.
 testing::AssertionResult InStep(const DataDivuzDoc &d, const BoundedList<Move> &done)
@@ -36,8 +40,9 @@ testing::AssertionResult InStep(const DataDivuzDoc &d, const BoundedList<Move> &
 // A view as the real one behaves: reads the record on every update, then
 // clears the sound event. Every copy is kept for the test to look at, and
 // after every taken-over result the history must match the engine.
-class RecordingView : public IDivuzView {
-public:
+class RecordingView : public IDivuzView
+{
+  public:
     explicit RecordingView(CDivuzDoc &doc) : myDoc(doc) {}
 
     void OnUpdate() override
@@ -61,15 +66,19 @@ public:
 
     std::vector<DataDivuzDoc> updates;
 
-private:
+  private:
     CDivuzDoc &myDoc;
 };
 
 // Stripes two cells wide in every line: no five for either side anywhere.
-std::int32_t DrawPatternSign(int x, int y) { return (x + 2 * y) % 4 < 2 ? KREST : NOL; }
+std::int32_t DrawPatternSign(int x, int y)
+{
+    return (x + 2 * y) % 4 < 2 ? KREST : NOL;
+}
 
-class DocumentTest : public testing::Test {
-protected:
+class DocumentTest : public testing::Test
+{
+  protected:
     DocumentTest() { myDoc.AddView(&myView); }
     // No test reports an error it does not expect and clear.
     void TearDown() override { EXPECT_EQ(myErrors.texts, std::vector<std::string>{}); }
@@ -82,7 +91,10 @@ protected:
         return d;
     }
     int HistorySize() const { return Data().UndoRedoMoves.GetCurSize(); }
-    void WaitIdle() { ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; })); }
+    void WaitIdle()
+    {
+        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+    }
     void NewGame()
     {
         ASSERT_TRUE(myDoc.OnNewDocument());
@@ -178,8 +190,7 @@ TEST_F(DocumentTest, FullGameEndsWithTheRightResultScoreAndSounds)
     EXPECT_EQ(d.Winner, playerWon ? NOL : KREST);
     EXPECT_EQ(d.GameMode, playerWon ? PlayerWon : ComputerWon);
     EXPECT_EQ(std::pair(d.PlayerWins, d.ComputerWins), std::pair(int(playerWon), int(!playerWon)));
-    EXPECT_EQ(myDoc.OnUpdateGameStatus(),
-              Utf8(playerWon ? "Vyhrál jsi !!!" : "Vyhrál počítač..."));
+    EXPECT_EQ(myDoc.OnUpdateGameStatus(), Utf8(playerWon ? "Vyhrál jsi !!!" : "Vyhrál počítač..."));
 
     // The board takes no more moves.
     EXPECT_FALSE(myDoc.IsCommandAllowed(RowBoardMove));
@@ -489,8 +500,14 @@ TEST_F(DocumentTest, UndoTakesBackWhatTheResultCallsForAndUncountsTheWin)
 {
     // The player's winning move goes back alone.
     NewGame();
-    SetUpPosition({{5, 5, NOL}, {6, 5, NOL}, {7, 5, NOL}, {8, 5, NOL}, {5, 12, KREST},
-                   {8, 12, KREST}, {11, 12, KREST}, {14, 12, KREST}});
+    SetUpPosition({{5, 5, NOL},
+                   {6, 5, NOL},
+                   {7, 5, NOL},
+                   {8, 5, NOL},
+                   {5, 12, KREST},
+                   {8, 12, KREST},
+                   {11, 12, KREST},
+                   {14, 12, KREST}});
     Click(9, 5);
     ASSERT_EQ(Data().GameMode, PlayerWon);
     ASSERT_EQ(Data().PlayerWins, 1);
@@ -507,8 +524,14 @@ TEST_F(DocumentTest, UndoTakesBackWhatTheResultCallsForAndUncountsTheWin)
 
     // The computer's winning move goes back with the player's move before it.
     NewGame();
-    SetUpPosition({{5, 5, KREST}, {6, 5, KREST}, {7, 5, KREST}, {8, 5, KREST}, {5, 12, NOL},
-                   {8, 12, NOL}, {11, 12, NOL}, {14, 12, NOL}});
+    SetUpPosition({{5, 5, KREST},
+                   {6, 5, KREST},
+                   {7, 5, KREST},
+                   {8, 5, KREST},
+                   {5, 12, NOL},
+                   {8, 12, NOL},
+                   {11, 12, NOL},
+                   {14, 12, NOL}});
     Click(15, 15);
     ASSERT_EQ(Data().GameMode, ComputerWon);
     ASSERT_EQ(Data().ComputerWins, 1);

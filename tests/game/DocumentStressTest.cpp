@@ -19,7 +19,8 @@
 #include <random>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 int EnvironmentNumber(const char *name, int fallback)
 {
@@ -27,19 +28,21 @@ int EnvironmentNumber(const char *name, int fallback)
     return text != nullptr ? std::atoi(text) : fallback;
 }
 
-class SilentView : public IDivuzView {
-public:
+class SilentView : public IDivuzView
+{
+  public:
     explicit SilentView(CDivuzDoc &doc) : myDoc(doc) {}
     void OnUpdate() override { myDoc.ClearSoundEvent(); }
 
-private:
+  private:
     CDivuzDoc &myDoc;
 };
 
 enum Step { Click, Undo, Redo, Hint, EditMode, NewGame, SaveAndOpen, ChangeLevel, StepCount };
 
-class DocumentStress : public testing::Test {
-protected:
+class DocumentStress : public testing::Test
+{
+  protected:
     DocumentStress() : myView(myDoc), myRandom(EnvironmentNumber("DIVUZ_STRESS_SEED", 7))
     {
         myDoc.AddView(&myView);

@@ -4,8 +4,8 @@
 // an error recorder, event pumping and the board of a record.
 
 #include "DivuzDoc.h"
-#include "RecordsArchive.h"
 #include "ErrorReport.h"
+#include "RecordsArchive.h"
 #include "StandInApplication.h"
 
 #include <QCoreApplication>
@@ -19,8 +19,9 @@
 #include <vector>
 
 // Collects reported error texts while it lives.
-class ErrorRecorder {
-public:
+class ErrorRecorder
+{
+  public:
     ErrorRecorder()
         : myPrevious(SetErrorReporter([this](const std::string &t) { texts.push_back(t); }))
     {
@@ -29,7 +30,7 @@ public:
 
     std::vector<std::string> texts;
 
-private:
+  private:
     ErrorReporter myPrevious;
 };
 

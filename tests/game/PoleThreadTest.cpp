@@ -7,7 +7,8 @@
 
 #include <initializer_list>
 
-namespace {
+namespace
+{
 
 BoundedList<Move> Moves(std::initializer_list<Move> moves)
 {
@@ -18,8 +19,9 @@ BoundedList<Move> Moves(std::initializer_list<Move> moves)
 }
 
 // Records the command and ticket of every reply that reaches it.
-class ReplyLog : public QObject {
-public:
+class ReplyLog : public QObject
+{
+  public:
     bool event(QEvent *event) override
     {
         if (event->type() != DivuzCommandEvent::EventType())
@@ -32,8 +34,9 @@ public:
 };
 
 // A thread whose replies land in a reply log.
-class PoleThreadTest : public testing::Test {
-protected:
+class PoleThreadTest : public testing::Test
+{
+  protected:
     void SetUp() override
     {
         myRequest.ReplyCommand = 103;
@@ -59,8 +62,13 @@ protected:
 TEST_F(PoleThreadTest, SearchesPredictAForcedWinForEitherSide)
 {
     // KREST has an open four: whoever searches, KREST wins by force.
-    myRequest.DoneMoves = Moves({{5, 9, KREST, 0}, {6, 9, KREST, 0}, {7, 9, KREST, 0},
-                                 {8, 9, KREST, 0}, {5, 5, NOL, 0}, {6, 5, NOL, 0}, {14, 14, NOL, 0}});
+    myRequest.DoneMoves = Moves({{5, 9, KREST, 0},
+                                 {6, 9, KREST, 0},
+                                 {7, 9, KREST, 0},
+                                 {8, 9, KREST, 0},
+                                 {5, 5, NOL, 0},
+                                 {6, 5, NOL, 0},
+                                 {14, 14, NOL, 0}});
     Request(WM_POLE_SET_POSITION);
     const BoundedList<Move> position = myRequest.DoneMoves;
 
@@ -110,8 +118,8 @@ TEST(PoleThreadReplayTest, ReplayStopsSilentlyAtAnOccupiedCell)
 {
     ErrorRecorder errors;
     ReplyLog log;
-    const PoleThread thread(&log, Moves({{9, 9, KREST, 0}, {9, 10, NOL, 0}, {9, 9, NOL, 0},
-                                         {9, 11, KREST, 0}}));
+    const PoleThread thread(
+        &log, Moves({{9, 9, KREST, 0}, {9, 10, NOL, 0}, {9, 9, NOL, 0}, {9, 11, KREST, 0}}));
     EXPECT_EQ(thread.Board().DoneMoves().GetCurSize(), 2);
     EXPECT_TRUE(errors.texts.empty());
 

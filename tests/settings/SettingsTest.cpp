@@ -15,11 +15,13 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A program folder of its own whose "Music" folder holds the given files.
-class ProgramFolder {
-public:
+class ProgramFolder
+{
+  public:
     explicit ProgramFolder(const std::vector<std::string> &musicFiles)
     {
         QDir(myDir.path()).mkdir("Music");
@@ -29,7 +31,7 @@ public:
     }
     std::string Path() const { return myDir.path().toStdString(); }
 
-private:
+  private:
     QTemporaryDir myDir;
 };
 
@@ -43,8 +45,9 @@ const std::map<std::string, std::function<int(const DivuzOptions &)>> Field = {
     {"IsMusicOn", [](const DivuzOptions &o) { return int(o.IsMusicOn); }},
 };
 
-class SettingsStoreTest : public testing::Test {
-protected:
+class SettingsStoreTest : public testing::Test
+{
+  protected:
     void SetUp() override { QSettings("Zidude", "Divuz").clear(); }
 };
 

@@ -10,8 +10,9 @@
 
 #include <vector>
 
-class StandInApplication : public IDivuzApplication {
-public:
+class StandInApplication : public IDivuzApplication
+{
+  public:
     StandInApplication()
     {
         // Instant, deterministic defaults; a caller chooses otherwise where

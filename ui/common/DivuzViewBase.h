@@ -8,8 +8,9 @@
 
 class CDivuzDoc;
 
-class CDivuzViewBase : public QWidget {
-public:
+class CDivuzViewBase : public QWidget
+{
+  public:
     using QWidget::QWidget;
 
     virtual CDivuzDoc *GetDocument() const = 0;

@@ -1,7 +1,7 @@
 #include "MainView.h"
 
-#include "DivuzDoc.h"
 #include "DivuzApplication.h"
+#include "DivuzDoc.h"
 #include "MediaPlayer.h"
 #include "PanelSupport.h"
 #include "Random.h"
@@ -10,7 +10,8 @@
 #include <QPainter>
 #include <QTimerEvent>
 
-namespace {
+namespace
+{
 constexpr int PulseMs = 100;
 }
 

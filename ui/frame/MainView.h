@@ -5,8 +5,8 @@
 // nothing of the game itself; it passes every document update on to its
 // windows and drives the clocks with a 100 ms timer.
 
-#include "DivuzViewBase.h"
 #include "DivuzView.h" // IDivuzView
+#include "DivuzViewBase.h"
 
 #include "LevelWnd.h"
 #include "PoleWnd.h"
@@ -19,8 +19,9 @@
 
 #include <functional>
 
-class CDivuzView : public CDivuzViewBase, public IDivuzView {
-public:
+class CDivuzView : public CDivuzViewBase, public IDivuzView
+{
+  public:
     explicit CDivuzView(CDivuzDoc *document, QWidget *parent = nullptr);
     ~CDivuzView() override;
 
@@ -40,11 +41,11 @@ public:
     TimeWnd &Clocks() { return myTimeWnd; }
     ScoreWnd &Score() { return myScoreWnd; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
 
-private:
+  private:
     CDivuzDoc *myDocument;
     // Held by value, created with the view and destroyed with it.
     PriceWnd myPriceWnd;

@@ -27,4 +27,3 @@ void LevelWnd::paintEvent(QPaintEvent * /*event*/)
     DrawTransparent(dc, DivuzPictureImage(layout.LevelBitmaps[options.Level], dpr), layout.BitmapX,
                     layout.BitmapY, Qt::white);
 }
-

@@ -5,7 +5,6 @@
 #include "DivuzViewBase.h"
 #include "Pictures.h"
 
-
 DataDivuzDoc GameRecordOf(const CDivuzViewBase *view)
 {
     DataDivuzDoc data;

@@ -31,7 +31,10 @@ bool PanelWnd::MyCreate(CDivuzViewBase *view)
     return OnCreated();
 }
 
-DataDivuzDoc PanelWnd::GameRecord() const { return GameRecordOf(myView); }
+DataDivuzDoc PanelWnd::GameRecord() const
+{
+    return GameRecordOf(myView);
+}
 
 void PanelWnd::closeEvent(QCloseEvent *event)
 {

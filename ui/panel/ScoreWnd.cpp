@@ -42,4 +42,3 @@ void ScoreWnd::paintEvent(QPaintEvent * /*event*/)
     // Step 6. One copy to the window.
     QPainter(this).drawPixmap(QPoint(0, 0), surface);
 }
-

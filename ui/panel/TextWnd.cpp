@@ -15,4 +15,3 @@ void TextWnd::paintEvent(QPaintEvent * /*event*/)
     QPainter(this).drawPixmap(QPoint(0, 0),
                               PanelSurface(layout.BackBitmap, layout.Rect, devicePixelRatioF()));
 }
-

@@ -45,4 +45,3 @@ void TimeWnd::paintEvent(QPaintEvent * /*event*/)
     // Step 6. One copy to the window.
     QPainter(this).drawPixmap(QPoint(0, 0), surface);
 }
-

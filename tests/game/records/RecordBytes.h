@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace recordbytes {
+namespace recordbytes
+{
 
 inline void Int(std::string &out, std::int32_t v)
 {

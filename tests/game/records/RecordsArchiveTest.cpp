@@ -10,7 +10,8 @@
 
 namespace rb = recordbytes;
 
-namespace {
+namespace
+{
 
 // The writer is held against the layout byte by byte below, so two records
 // that store the same bytes agree in every field.

@@ -10,7 +10,8 @@
 
 namespace rb = recordbytes;
 
-namespace {
+namespace
+{
 
 // Three moves, the last undone; a won line of two cells and a name that
 // needs the 16-bit form and JSON escapes: Jiří "Q"\<tab><U+0001>.

@@ -5,19 +5,19 @@
 #include "GameTestSupport.h"
 #include "MainFrame.h"
 #include "MainView.h"
-#include "WindowPlacement.h"
 #include "Random.h"
-#include "TypeText.h"
 #include "SplashWnd.h"
+#include "TypeText.h"
+#include "WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
