@@ -99,18 +99,18 @@ TEST(GeneratedSoundsTest, EveryWaveDecodesToItsLengthWithAHealthyPeak)
     for (int i = 0; i < int(SoundDesigns.size()); ++i) {
         const fs::path path = ProgramFolder / "Sound" / SoundDesigns[i].file;
         SCOPED_TRACE(path.string());
-        SDL_AudioSpec spec;
+        SDL_AudioSpec format;
         Uint8 *buffer = nullptr;
         Uint32 bytes = 0;
-        ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &buffer, &bytes), nullptr) << SDL_GetError();
-        EXPECT_EQ(spec.freq, SoundSampleRate);
-        EXPECT_EQ(spec.channels, 1);
-        ASSERT_EQ(spec.format, AUDIO_S16LSB);
+        ASSERT_NE(SDL_LoadWAV(path.c_str(), &format, &buffer, &bytes), nullptr) << SDL_GetError();
+        EXPECT_EQ(format.freq, SoundSampleRate);
+        EXPECT_EQ(format.channels, 1);
+        ASSERT_EQ(format.format, AUDIO_S16LSB);
         std::vector<std::int16_t> samples(bytes / 2);
         std::memcpy(samples.data(), buffer, samples.size() * 2);
         SDL_FreeWAV(buffer);
 
-        const Level level = Measure(samples, 1, spec.freq);
+        const Level level = Measure(samples, 1, format.freq);
         EXPECT_EQ(int(samples.size()), SoundLength(i));
         EXPECT_GT(level.peak, 0.5); // well above silence: about -3 dBFS
         EXPECT_LT(level.peak, 0.9); // and below clipping
