@@ -5,25 +5,17 @@
 // store and the program's folder are temporary; a recording player stands
 // in for the sound card.
 
-#include "DivuzApp.h"
-#include "DivuzDoc.h"
 #include "DivuzEvents.h"
-#include "GameTestSupport.h"
 #include "Levels.h"
 #include "MainFrame.h"
 #include "MainView.h"
 #include "OptionsDialog.h"
 #include "PoleThread.h"
-#include "RecordingMediaPlayer.h"
+#include "ProgramTest.h"
 #include "SplashWnd.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -48,62 +40,23 @@ class Watcher : public QObject
     int paints = 0;
 };
 
-class ApplicationTest : public testing::Test
+class ApplicationTest : public ProgramTest
 {
   protected:
-    ApplicationTest()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, myHome.path());
-        QDir(myFolder.path()).mkdir("Music");
-        for (const char *name : {"a.mid", "b.mid", "c.mid"})
-            QFile(myFolder.filePath(QString("Music/") + name)).open(QIODevice::WriteOnly);
-    }
-    void TearDown() override
-    {
-        Stop();
-        EXPECT_EQ(myErrors.texts, std::vector<std::string>{});
-    }
+    ApplicationTest() { AddPieces({"a.mid", "b.mid", "c.mid"}); }
 
-    // Starts the program; `setup` adjusts the options before InitInstance
-    // (an empty store keeps them).
+    // Starts the program in music mode 2; `setup` adjusts the options.
     void Start(const std::function<void(DivuzOptions &)> &setup = {})
     {
-        myApp = std::make_unique<CDivuzApp>(myFolder.path().toStdString());
-        myPlayer = std::make_unique<RecordingMediaPlayer>();
-        DivuzOptions options = myApp->GetOptions();
-        options.Level = 0;
-        options.WhoBeginsMode = 0;
-        options.MusicMode = 2;
-        if (setup)
-            setup(options);
-        myApp->SetOptions(options);
-        ASSERT_TRUE(myApp->InitInstance());
+        StartProgram([&](DivuzOptions &options) {
+            options.MusicMode = 2;
+            if (setup)
+                setup(options);
+        });
         SplashWnd::HideSplash(); // the tests click at once
         Frame().installEventFilter(&myFrameWatch);
         Frame().View()->installEventFilter(&myViewWatch);
         Settle();
-    }
-    void Stop()
-    {
-        if (!myApp)
-            return;
-        myApp->ExitInstance();
-        myPlayer.reset();
-        myApp.reset();
-    }
-
-    CMainFrame &Frame() { return *myApp->MainFrame(); }
-    DataDivuzDoc Data()
-    {
-        DataDivuzDoc d;
-        myApp->Document()->GetData(d);
-        return d;
-    }
-    void Settle()
-    {
-        PumpFor(20);
-        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }, 10000));
     }
 
     // "Volby" with the dialog driven by clicks on the given control ids,
@@ -130,11 +83,6 @@ class ApplicationTest : public testing::Test
         PumpFor(50);
     }
 
-    QTemporaryDir myHome;
-    QTemporaryDir myFolder;
-    ErrorRecorder myErrors;
-    std::unique_ptr<CDivuzApp> myApp;
-    std::unique_ptr<RecordingMediaPlayer> myPlayer;
     Watcher myFrameWatch, myViewWatch;
 };
 

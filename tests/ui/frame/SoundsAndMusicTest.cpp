@@ -2,20 +2,10 @@
 // which wave each document update plays and how, and how the music walks a
 // folder of three pieces in each of the three modes.
 
-#include "DivuzApp.h"
-#include "DivuzDoc.h"
-#include "GameTestSupport.h"
-#include "MainFrame.h"
 #include "MainView.h"
-#include "RecordingMediaPlayer.h"
+#include "ProgramTest.h"
 #include "SettingsStore.h"
 #include "ViewSounds.h"
-
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -24,51 +14,20 @@ namespace
 
 using Wave = RecordingMediaPlayer::Wave;
 
-// The program with its folder and settings store in temporary folders, a
-// recording player in place of the real one, and the given music files.
-class SoundsAndMusicTest : public testing::Test
+// The program with the given music files, sound and music as asked.
+class SoundsAndMusicTest : public ProgramTest
 {
   protected:
     void Start(const std::vector<QString> &pieces, int musicMode, bool musicOn = true,
                bool soundOn = true)
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, myHome.path());
-        QDir(myFolder.path()).mkdir("Music");
-        for (const QString &name : pieces)
-            QFile(myFolder.filePath("Music/" + name)).open(QIODevice::WriteOnly);
-        myApp = std::make_unique<CDivuzApp>(myFolder.path().toStdString());
-        myPlayer = std::make_unique<RecordingMediaPlayer>(); // replaces the real one
-        DivuzOptions options = myApp->GetOptions();
-        options.Level = 0;
-        options.WhoBeginsMode = 0;
-        options.MusicMode = musicMode;
-        options.IsMusicOn = musicOn;
-        options.IsSoundOn = soundOn;
-        myApp->SetOptions(options);
-        ASSERT_TRUE(myApp->InitInstance());
+        AddPieces(pieces);
+        StartProgram([&](DivuzOptions &options) {
+            options.MusicMode = musicMode;
+            options.IsMusicOn = musicOn;
+            options.IsSoundOn = soundOn;
+        });
         Settle();
-    }
-    void TearDown() override
-    {
-        if (myApp)
-            myApp->ExitInstance();
-        myPlayer.reset();
-        myApp.reset();
-        EXPECT_EQ(myErrors.texts, std::vector<std::string>{});
-    }
-
-    CMainFrame &Frame() { return *myApp->MainFrame(); }
-    DataDivuzDoc Data()
-    {
-        DataDivuzDoc d;
-        myApp->Document()->GetData(d);
-        return d;
-    }
-    void Settle()
-    {
-        PumpFor(20);
-        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }, 10000));
     }
     void Place(int x, int y, bool player = true)
     {
@@ -101,12 +60,6 @@ class SoundsAndMusicTest : public testing::Test
         ASSERT_TRUE(myPlayer->FinishMusic());
         PumpFor(30);
     }
-
-    QTemporaryDir myHome;
-    QTemporaryDir myFolder;
-    ErrorRecorder myErrors;
-    std::unique_ptr<CDivuzApp> myApp;
-    std::unique_ptr<RecordingMediaPlayer> myPlayer;
 };
 
 std::vector<QString> ThreePieces()
