@@ -36,9 +36,27 @@ def random_position(rng):
                 break
         else:
             break
+        sign = 1 if i % 2 == 0 else 0
+        if makes_five(moves, x, y, sign):
+            break  # the engine refuses a finished game
         taken.add((x, y))
-        moves.append((x, y, 1 if i % 2 == 0 else 0))
+        moves.append((x, y, sign))
     return moves
+
+
+def makes_five(moves, x, y, sign):
+    """Whether a stone of sign at (x, y) would complete five or more in a row."""
+    own = {(mx, my) for mx, my, s in moves if s == sign}
+    for dx, dy in ((1, 0), (0, 1), (1, 1), (1, -1)):
+        run = 1
+        for step in (1, -1):
+            k = 1
+            while (x + step * k * dx, y + step * k * dy) in own:
+                run += 1
+                k += 1
+        if run >= 5:
+            return True
+    return False
 
 
 def case(index):

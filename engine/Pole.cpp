@@ -164,56 +164,102 @@ const Kletka &Pole::Cell(int x, int y) const
     return myCells[Padded(x, y)];
 }
 
-void Pole::Describe(const Kletka &cell)
+// A logged move keeps what it changes among the descriptions it found; the
+// ones it adds go again when it is taken back.
+void Pole::LogDescription(int slot)
+{
+    if (myLog != nullptr && slot < myLog->firstNew) {
+        myLog->index[myLog->count] = slot;
+        myLog->saved[myLog->count++] = cDescriptions.Data()[slot];
+    }
+}
+
+void Pole::Describe(const Kletka &cell, unsigned views)
 {
     MoveDescription &d = cDescriptions.Data()[cell.iDesc];
-    // A logged move keeps what it changes among the descriptions it found;
-    // the ones it adds go again when it is taken back.
-    if (myLog != nullptr && cell.iDesc < myLog->firstNew) {
-        myLog->index[myLog->count] = cell.iDesc;
-        myLog->saved[myLog->count++] = d;
-    }
+    LogDescription(cell.iDesc);
     if (d.iZnak != cell.iZnak) {
         // The cell was taken or freed: out of the summary as it was, in as it is.
         Account(d, cell.iDesc, -1);
         d.iZnak = cell.iZnak;
         DescribeClasses(cell, d);
+        if (cell.iZnak != FREE)
+            KeepStoneSums(d);
         Account(d, cell.iDesc, +1);
         return;
     }
-    // Otherwise only what changed goes into the summary.
+    // Otherwise only the points of view whose lines changed are described
+    // again, and only what changed goes into the summary.
     DescriptionSummary &s = cSummary;
-    if (cell.iZnak != FREE) {
-        const int v = ViewOf(cell.iZnak);
-        const std::int32_t value = d.side[v].iValueSum;
-        const std::int32_t block = d.side[1 - v].iWeightSum;
-        DescribeClasses(cell, d);
-        s.iStoneValueSum[v] += d.side[v].iValueSum - value;
-        s.iStoneBlockSum[v] += d.side[1 - v].iWeightSum - block;
-        return;
-    }
-    const unsigned was[2] = {Categories[d.side[0].iMax][d.side[0].iSecond],
-                             Categories[d.side[1].iMax][d.side[1].iSecond]};
-    const std::int32_t value[2] = {d.side[0].iValueSum, d.side[1].iValueSum};
-    DescribeClasses(cell, d);
     for (int view = 0; view < 2; ++view) {
-        const SideLines &now = d.side[view];
-        s.iFreeValueSum[view] += now.iValueSum - value[view];
-        const unsigned is = Categories[now.iMax][now.iSecond];
-        if (was[view] != is)
-            Recategorize(view, cell.iDesc, was[view], is);
+        if (!(views & (1u << view)))
+            continue;
+        SideLines &lines = d.side[view];
+        const unsigned was = Categories[lines.iMax][lines.iSecond];
+        const std::int32_t value = lines.iValueSum;
+        DescribeSide(cell.iClass[view], lines);
+        s.iFreeValueSum[view] += lines.iValueSum - value;
+        const unsigned is = Categories[lines.iMax][lines.iSecond];
+        if (was != is)
+            Recategorize(view, cell.iDesc, was, is);
     }
+    d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
+}
+
+// A stone's description holds only what the summary takes from it: its own
+// side's value sum and the other side's weight sum (how much it blocks). Both
+// are sums over the four lines, so a line that changed class changes them by
+// its own difference.
+void Pole::KeepStoneSums(MoveDescription &d)
+{
+    const int v = ViewOf(d.iZnak);
+    const std::int16_t value = d.side[v].iValueSum;
+    const std::int16_t block = d.side[1 - v].iWeightSum;
+    d.side[v] = SideLines{};
+    d.side[1 - v] = SideLines{};
+    d.side[v].iValueSum = value;
+    d.side[1 - v].iWeightSum = block;
+    d.iTotal = 0;
+}
+
+void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
+{
+    MoveDescription &d = cDescriptions.Data()[cell.iDesc];
+    LogDescription(cell.iDesc);
+    const int v = ViewOf(cell.iZnak);
+    const std::int32_t value = LineValue[cell.iClass[v][dir]] - LineValue[was[v]];
+    const std::int32_t block = LineWeight[cell.iClass[1 - v][dir]] - LineWeight[was[1 - v]];
+    d.side[v].iValueSum = static_cast<std::int16_t>(d.side[v].iValueSum + value);
+    d.side[1 - v].iWeightSum = static_cast<std::int16_t>(d.side[1 - v].iWeightSum + block);
+    cSummary.iStoneValueSum[v] += value;
+    cSummary.iStoneBlockSum[v] += block;
 }
 
 // Moves a free cell's slot between the category sets of one point of view.
 void Pole::Recategorize(int view, int slot, unsigned was, unsigned is)
 {
+    if (myLog != nullptr)
+        myLog->flips[myLog->flipCount++] = {static_cast<std::uint16_t>(slot),
+                                            static_cast<std::uint8_t>(view),
+                                            static_cast<std::uint8_t>(was ^ is)};
     const std::uint64_t bit = std::uint64_t(1) << (slot & 63);
     const int word = slot >> 6;
     for (unsigned changed = was ^ is; changed != 0; changed &= changed - 1) {
         const int c = __builtin_ctz(changed);
         cSummary.iCount[view][c] += (is >> c) & 1 ? 1 : -1;
         cSummary.cMembers[view][c][word] ^= bit;
+    }
+}
+
+// Undoes the moves between category sets that a logged move made; the
+// counts come back with the totals.
+void Pole::UndoFlips(const DescriptionLog &log)
+{
+    for (int i = 0; i < log.flipCount; ++i) {
+        const DescriptionLog::Flip &f = log.flips[i];
+        const std::uint64_t bit = std::uint64_t(1) << (f.slot & 63);
+        for (unsigned changed = f.categories; changed != 0; changed &= changed - 1)
+            cSummary.cMembers[f.view][__builtin_ctz(changed)][f.slot >> 6] ^= bit;
     }
 }
 
@@ -302,22 +348,43 @@ void Pole::AddKletka(int a)
     if (cell.iNear++ == 0)
         TakeSlot(cell);
     if (cell.iDesc != -1)
-        Describe(cell);
+        Describe(cell, BothViews);
 
-    const int own = ViewOf(cell.iZnak);
-    const int other = 1 - own;
+    if (cell.iZnak == KREST)
+        AddToNeighbours<0>(&cell);
+    else
+        AddToNeighbours<1>(&cell);
+}
+
+// With the point of view fixed and the neighbours at fixed offsets from the
+// stone's cell, every access in the unrolled loop is a constant displacement.
+template <int Own> void Pole::AddToNeighbours(Kletka *stone)
+{
+    constexpr int Other = 1 - Own;
 #pragma GCC unroll 32
     for (const Neighbour &nb : Neighbours) {
-        Kletka &n = myCells[a + nb.offset];
+        Kletka &n = stone[nb.offset];
         const std::uint16_t free = nb.digit & nb.digit << 1;
-        n.LineCode[own][nb.dir] ^= nb.digit; // free (2) -> own (1)
-        n.LineCode[other][nb.dir] ^= free;   // free (2) -> blocked (0)
-        n.iClass[own][nb.dir] = LineClassTable[n.LineCode[own][nb.dir]];
-        n.iClass[other][nb.dir] = LineClassTable[n.LineCode[other][nb.dir]];
-        if (nb.near && n.iNear++ == 0)
+        n.LineCode[Own][nb.dir] ^= nb.digit; // free (2) -> own (1)
+        n.LineCode[Other][nb.dir] ^= free;   // free (2) -> blocked (0)
+        // Only a point of view whose class of the line changed is described again.
+        std::uint8_t was[2];
+        was[Own] = n.iClass[Own][nb.dir];
+        was[Other] = n.iClass[Other][nb.dir];
+        n.iClass[Own][nb.dir] = LineClassTable[n.LineCode[Own][nb.dir]];
+        n.iClass[Other][nb.dir] = LineClassTable[n.LineCode[Other][nb.dir]];
+        unsigned changed = (was[Own] != n.iClass[Own][nb.dir] ? 1u << Own : 0u) |
+                           (was[Other] != n.iClass[Other][nb.dir] ? 1u << Other : 0u);
+        if (nb.near && n.iNear++ == 0) {
             TakeSlot(n);
-        if (n.iDesc != -1)
-            Describe(n);
+            changed = BothViews;
+        }
+        if (changed != 0 && n.iDesc != -1) {
+            if (n.iZnak == FREE)
+                Describe(n, changed);
+            else
+                DescribeStone(n, nb.dir, was);
+        }
     }
 }
 
@@ -325,7 +392,8 @@ void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
 {
     log.count = 0;
     log.firstNew = cDescriptions.GetCurSize();
-    log.summary = cSummary;
+    log.flipCount = 0;
+    log.totals = cSummary;
     myLog = &log;
     try {
         MakeMove(cM);
@@ -358,11 +426,15 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
     if (cell.iZnak == FREE)
         throw xParam("Pole::BackMove:Place to backmove is free");
     cell.iZnak = FREE;
-    DelKletka(Padded(cM.x, cM.y), log == nullptr);
+    if (log == nullptr)
+        DelKletka<true>(Padded(cM.x, cM.y));
+    else
+        DelKletka<false>(Padded(cM.x, cM.y));
     if (log != nullptr) {
         for (int i = 0; i < log->count; ++i)
             cDescriptions.Data()[log->index[i]] = log->saved[i];
-        cSummary = log->summary;
+        static_cast<DescriptionTotals &>(cSummary) = log->totals;
+        UndoFlips(*log);
     }
     if (cell.iDesc != -1) {
         if (cM.iZnak != KREST && cM.iZnak != NOL)
@@ -371,28 +443,34 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
     }
 }
 
-void Pole::DelKletka(int a, bool describe)
+// Taking a logged move back leaves the descriptions and the summary to the log.
+template <bool Describing> void Pole::DelKletka(int a)
 {
     Kletka &cell = myCells[a];
 #pragma GCC unroll 32
     for (int i = 31; i >= 0; --i) {
         const Neighbour &nb = Neighbours[i];
-        Kletka &n = myCells[a + nb.offset];
+        Kletka &n = (&cell)[nb.offset];
         const std::uint16_t clear = ~nb.digit;
         const std::uint16_t free = nb.digit & nb.digit << 1;
         n.LineCode[0][nb.dir] = (n.LineCode[0][nb.dir] & clear) | free;
         n.LineCode[1][nb.dir] = (n.LineCode[1][nb.dir] & clear) | free;
+        const std::uint8_t was[2] = {n.iClass[0][nb.dir], n.iClass[1][nb.dir]};
         n.iClass[0][nb.dir] = LineClassTable[n.LineCode[0][nb.dir]];
         n.iClass[1][nb.dir] = LineClassTable[n.LineCode[1][nb.dir]];
         if (nb.near && --n.iNear == 0)
-            GiveSlotBack(n, describe);
-        if (describe && n.iDesc != -1)
-            Describe(n);
+            GiveSlotBack(n, Describing);
+        if (Describing && n.iDesc != -1) {
+            if (n.iZnak == FREE)
+                Describe(n, BothViews);
+            else
+                DescribeStone(n, nb.dir, was);
+        }
     }
     if (--cell.iNear == 0)
-        GiveSlotBack(cell, describe);
-    if (describe && cell.iDesc != -1)
-        Describe(cell);
+        GiveSlotBack(cell, Describing);
+    if (Describing && cell.iDesc != -1)
+        Describe(cell, BothViews);
 }
 
 std::int32_t Pole::CheckVictory(BoundedList<Place> &out) const

@@ -26,12 +26,10 @@ constexpr int Padded(int x, int y)
 // Kinds of search node.
 enum eSearchMode : std::int32_t { PASSIVE = 0, ACTIVE = 1, ATTACK = 2, DEFENCE = 3 };
 
-// Totals over the description list, kept up to date whenever a description
-// changes, so that summing up the board for a search node does not have to
-// walk every described cell. Index 0 of the per-side arrays is KREST's point
-// of view, 1 NOL's; the category sets hold free cells only, one bit per slot
-// of the description list, so the lowest bit is the first cell in list order.
-struct DescriptionSummary {
+// The sums and counts of the summary below; a logged move keeps a copy of
+// them to take back.
+struct DescriptionTotals {
+    // The categories of a free cell, by its highest and second highest weight.
     enum Category : int {
         Five,          // highest weight 64
         OpenFour,      // 56
@@ -43,12 +41,23 @@ struct DescriptionSummary {
         Lively,        // highest weight 12 or more: the only cells a search filter can accept
         CategoryCount
     };
-    static constexpr int Words = (CellCount + 63) / 64;
 
     std::int32_t iStoneValueSum[2] = {};
     std::int32_t iStoneBlockSum[2] = {};
     std::int32_t iFreeValueSum[2] = {};
     std::int32_t iCount[2][CategoryCount] = {};
+
+    bool operator==(const DescriptionTotals &) const = default;
+};
+
+// Totals over the description list, kept up to date whenever a description
+// changes, so that summing up the board for a search node does not have to
+// walk every described cell. Index 0 of the per-side arrays is KREST's point
+// of view, 1 NOL's; the category sets hold free cells only, one bit per slot
+// of the description list, so the lowest bit is the first cell in list order.
+struct DescriptionSummary : DescriptionTotals {
+    static constexpr int Words = (CellCount + 63) / 64;
+
     std::uint64_t cMembers[2][CategoryCount][Words] = {};
 
     // The slot of the last member in list order, or -1.
@@ -117,20 +126,30 @@ class Pole
     static const Coefficients DefenceSet;
 
   private:
-    // The descriptions that a move changed, as they were, and the summary
-    // before it. The search takes its moves back by restoring both, which
-    // gives exactly what describing the cells again would, at a fraction of
-    // the cost.
+    // The descriptions that a move changed, as they were, the summary's
+    // totals before it and the category sets it changed. The search takes its
+    // moves back by restoring them, which gives exactly what describing the
+    // cells again would, at a fraction of the cost.
     struct DescriptionLog {
+        // A stone describes itself and its 32 neighbours once each, and each
+        // description can move a slot in the category sets of both sides;
+        // the stone's own slot leaves its free-cell categories as well.
+        static constexpr int MaxDescribed = 33;
+        static constexpr int MaxFlips = 2 * MaxDescribed + 2;
+        struct Flip {
+            std::uint16_t slot;
+            std::uint8_t view;
+            std::uint8_t categories; // the category sets the slot entered or left
+        };
         int count = 0;
         int firstNew = 0; // slots from here on were taken by the move
-        std::int32_t index[33];
+        int flipCount = 0;
+        std::int32_t index[MaxDescribed];
         union {
-            MoveDescription saved[33];
+            MoveDescription saved[MaxDescribed];
         };
-        union {
-            DescriptionSummary summary;
-        };
+        Flip flips[MaxFlips];
+        DescriptionTotals totals;
         DescriptionLog() {}
     };
     void MakeMoveLogged(const Move &cM, DescriptionLog &log);
@@ -138,13 +157,23 @@ class Pole
     void BackMoveImpl(const DescriptionLog *log);
 
     void AddKletka(int a);
-    void DelKletka(int a, bool describe);
+    template <int Own> void AddToNeighbours(Kletka *stone);
+    template <bool Describing> void DelKletka(int a);
     void TakeSlot(Kletka &cell);
     // Without `account` the summary is left to be restored by the caller.
     void GiveSlotBack(Kletka &cell, bool account);
-    void Describe(const Kletka &cell);
+    void LogDescription(int slot);
+    // Describes a free cell again from its classes, or a cell that was just
+    // taken or freed; `views` has bit 0 set when KREST's classes changed,
+    // bit 1 for NOL's.
+    static constexpr unsigned BothViews = 3;
+    void Describe(const Kletka &cell, unsigned views);
+    // A stone whose line in direction dir changed from the classes `was`.
+    void DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2]);
+    static void KeepStoneSums(MoveDescription &d);
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
     void Recategorize(int view, int slot, unsigned was, unsigned is);
+    void UndoFlips(const DescriptionLog &log);
     // Search with a flag telling whether the caller uses the returned cell
     // or only its value; most nodes need only the value.
     Move SearchNode(std::int32_t iz, std::int32_t depth, std::int32_t bound, eSearchMode mode,

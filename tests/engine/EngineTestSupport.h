@@ -65,6 +65,25 @@ inline DescriptionSummary Tally(const Pole &p)
     return s;
 }
 
+// Every description is what describing its cell afresh gives: all of it
+// for a free cell, the two sums the summary takes for a stone.
+inline void ExpectFreshDescriptions(const Pole &p)
+{
+    for (int i = 0; i < p.Descriptions().GetCurSize(); ++i) {
+        const MoveDescription &d = p.Descriptions()[i];
+        MoveDescription fresh = d;
+        DescribeCell(p.Cell(d.x, d.y), fresh);
+        if (d.iZnak == FREE) {
+            ASSERT_EQ(d, fresh) << "cell " << d.x << "," << d.y;
+            continue;
+        }
+        const int v = ViewOf(d.iZnak);
+        ASSERT_EQ(d.side[v].iValueSum, fresh.side[v].iValueSum) << "stone " << d.x << "," << d.y;
+        ASSERT_EQ(d.side[1 - v].iWeightSum, fresh.side[1 - v].iWeightSum)
+            << "stone " << d.x << "," << d.y;
+    }
+}
+
 // The moves, every cell, the descriptions, the summary over them and (a
 // search resets them) the running sums agree.
 inline void ExpectSameBoard(const Pole &a, const Pole &b, bool sumsToo = true)
@@ -83,6 +102,7 @@ inline void ExpectSameBoard(const Pole &a, const Pole &b, bool sumsToo = true)
     ASSERT_EQ(a.Descriptions().GetCurSize(), b.Descriptions().GetCurSize());
     for (int i = 0; i < a.Descriptions().GetCurSize(); ++i)
         ASSERT_EQ(a.Descriptions()[i], b.Descriptions()[i]);
+    ExpectFreshDescriptions(a);
     ASSERT_TRUE(a.Summary() == Tally(a));
     ASSERT_TRUE(b.Summary() == Tally(b));
     for (int i = 0; i < 4 && sumsToo; ++i)
