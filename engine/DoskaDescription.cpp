@@ -184,21 +184,3 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N)
     K.iValue = value;
     N.iValue = value;
 }
-
-std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
-{
-    const std::int32_t mine = d.Of(iZnak).iWeightSum;
-    const std::int32_t both = mine + d.Of(Opponent(iZnak)).iWeightSum;
-    const bool phase = myPole.PhaseFlag();
-    switch (eMode) {
-    case PASSIVE:
-        return phase ? both : mine;
-    case ACTIVE:
-        return phase ? mine : both;
-    case ATTACK:
-        return mine;
-    case DEFENCE:
-        return both;
-    }
-    throw xParam("DoskaDescription::CalcPower : Unknown value of DoskaDescription:eMode");
-}

@@ -77,6 +77,26 @@ bool LineAnswer(const MoveDescription &e, const MoveDescription &ref, std::int32
 
 } // namespace
 
+// The value that orders a candidate: the side's own weight sum, or both
+// sides' together, by the node's kind and the phase.
+std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
+{
+    const std::int32_t mine = d.Of(iZnak).iWeightSum;
+    const std::int32_t both = mine + d.Of(Opponent(iZnak)).iWeightSum;
+    const bool phase = myPole.PhaseFlag();
+    switch (eMode) {
+    case PASSIVE:
+        return phase ? both : mine;
+    case ACTIVE:
+        return phase ? mine : both;
+    case ATTACK:
+        return mine;
+    case DEFENCE:
+        return both;
+    }
+    throw xParam("DoskaDescription::CalcPower : Unknown value of DoskaDescription:eMode");
+}
+
 bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
 {
     const std::int32_t them = Opponent(iZnak);
@@ -96,7 +116,9 @@ bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
     return t >= -5 && t <= 5 && dx == t * DirDx[dir] && dy == t * DirDy[dir];
 }
 
-bool DoskaDescription::Accepts(const MoveDescription &e, std::int32_t d) const
+// Inlined into the generation loop, its only caller.
+[[gnu::always_inline]] inline bool DoskaDescription::Accepts(const MoveDescription &e,
+                                                             std::int32_t d) const
 {
     const SideLines &mine = e.Of(iZnak);
     const SideLines &theirs = e.Of(Opponent(iZnak));
