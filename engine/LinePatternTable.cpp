@@ -1,5 +1,7 @@
 #include "LinePatternTable.h"
 
+#include "Pole.h"
+
 namespace
 {
 
@@ -216,6 +218,50 @@ constexpr std::int32_t LineValue[LinePattern::ClassCount] = {
 namespace
 {
 
+constexpr bool IsFour(int w)
+{
+    return w == 32 || w == 48;
+}
+constexpr bool IsThree(int w)
+{
+    return w == 24 || w == 28;
+}
+
+// The categories of a free cell by its highest and second highest weight.
+constexpr std::uint8_t CategoriesOf(int max, int second)
+{
+    using S = DescriptionSummary;
+    unsigned m = 0;
+    if (max >= 12)
+        m |= 1u << S::Lively;
+    if (max >= 24)
+        m |= 1u << S::ThreeOrBetter;
+    if (max == 64)
+        m |= 1u << S::Five;
+    else if (max == 56)
+        m |= 1u << S::OpenFour;
+    else if (IsFour(max)) {
+        m |= 1u << S::Four;
+        if (IsFour(second))
+            m |= 1u << S::DoubleFour;
+        else if (IsThree(second))
+            m |= 1u << S::FourThree;
+    } else if (IsThree(max) && IsThree(second))
+        m |= 1u << S::DoubleThree;
+    return static_cast<std::uint8_t>(m);
+}
+
+constexpr int MaxWeight = 64;
+
+constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> BuildCategories()
+{
+    std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> all{};
+    for (int max = 0; max <= MaxWeight; ++max)
+        for (int second = 0; second <= MaxWeight; ++second)
+            all[max][second] = CategoriesOf(max, second);
+    return all;
+}
+
 // A class's key in direction dir: the value in the high half, then the
 // weight, then the direction in the two lowest bits.
 constexpr std::int32_t LineKey(int dir, int c)
@@ -244,6 +290,8 @@ BuildPairKeys(int firstDir)
 
 constexpr std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount> LinePairs[2] =
     {BuildPairKeys(0), BuildPairKeys(2)};
+constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> CategoryTable =
+    BuildCategories();
 const std::int32_t *const LinePatternTable = TheTable.data();
 const std::uint8_t *const LineClassTable = TheByteTable.data();
 

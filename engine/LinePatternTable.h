@@ -38,6 +38,10 @@ struct LinePairKeys {
 extern const std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount>
     LinePairs[2];
 
+// The categories (a bit per DescriptionSummary::Category) of a free cell by
+// the highest and second highest weight of one side.
+extern const std::array<std::array<std::uint8_t, 65>, 65> CategoryTable;
+
 // The table itself, a flat array indexed by the raw code.
 extern const std::int32_t *const LinePatternTable;
 
@@ -64,7 +68,8 @@ inline void DescribeSide(const std::uint8_t cls[4], SideLines &s)
     s.iSecond = second >> 2;
     s.iWeightSum = ((all & 0xFFFF) - (0 + 1 + 2 + 3)) >> 2;
     s.iValueSum = all >> 16;
-    s.iMaxDir = top & 3;
+    s.iMaxDir = static_cast<std::int8_t>(top & 3);
+    s.iCategories = CategoryTable[top >> 2][second >> 2];
 }
 
 // The same as DescribeCell from the classes the cell keeps for its lines.

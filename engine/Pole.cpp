@@ -41,52 +41,6 @@ constexpr std::array<Neighbour, 32> Neighbours = BuildNeighbours();
 // zero and never rises from it.
 constexpr std::int8_t BorderNear = 64;
 
-constexpr bool IsFour(int w)
-{
-    return w == 32 || w == 48;
-}
-constexpr bool IsThree(int w)
-{
-    return w == 24 || w == 28;
-}
-
-// The categories of a free cell by its highest and second highest weight.
-constexpr std::uint8_t CategoriesOf(int max, int second)
-{
-    using S = DescriptionSummary;
-    unsigned m = 0;
-    if (max >= 12)
-        m |= 1u << S::Lively;
-    if (max >= 24)
-        m |= 1u << S::ThreeOrBetter;
-    if (max == 64)
-        m |= 1u << S::Five;
-    else if (max == 56)
-        m |= 1u << S::OpenFour;
-    else if (IsFour(max)) {
-        m |= 1u << S::Four;
-        if (IsFour(second))
-            m |= 1u << S::DoubleFour;
-        else if (IsThree(second))
-            m |= 1u << S::FourThree;
-    } else if (IsThree(max) && IsThree(second))
-        m |= 1u << S::DoubleThree;
-    return static_cast<std::uint8_t>(m);
-}
-
-constexpr int MaxWeight = 64;
-
-constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> BuildCategories()
-{
-    std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> all{};
-    for (int max = 0; max <= MaxWeight; ++max)
-        for (int second = 0; second <= MaxWeight; ++second)
-            all[max][second] = CategoriesOf(max, second);
-    return all;
-}
-
-constexpr auto Categories = BuildCategories();
-
 // The code of an empty board: every digit free except those that point off it.
 std::uint16_t EmptyCode(int x, int y, int dir)
 {
@@ -195,11 +149,11 @@ void Pole::Describe(const Kletka &cell, unsigned views)
         if (!(views & (1u << view)))
             continue;
         SideLines &lines = d.side[view];
-        const unsigned was = Categories[lines.iMax][lines.iSecond];
+        const unsigned was = lines.iCategories;
         const std::int32_t value = lines.iValueSum;
         DescribeSide(cell.iClass[view], lines);
         s.iFreeValueSum[view] += lines.iValueSum - value;
-        const unsigned is = Categories[lines.iMax][lines.iSecond];
+        const unsigned is = lines.iCategories;
         if (was != is)
             Recategorize(view, cell.iDesc, was, is);
     }
@@ -280,7 +234,7 @@ void Pole::Account(const MoveDescription &d, int slot, std::int32_t sign)
     for (int view = 0; view < 2; ++view) {
         const SideLines &lines = d.side[view];
         s.iFreeValueSum[view] += sign * lines.iValueSum;
-        const unsigned mask = Categories[lines.iMax][lines.iSecond];
+        const unsigned mask = lines.iCategories;
         if (mask != 0)
             Recategorize(view, slot, sign > 0 ? 0 : mask, sign > 0 ? mask : 0);
     }

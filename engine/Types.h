@@ -39,14 +39,15 @@ struct Place {
 };
 
 // One side's view of a cell's four lines. Index 0 of the per-side arrays
-// below is KREST's point of view, index 1 NOL's. Every value fits in 16 bits,
-// which keeps a description in half a cache line.
+// below is KREST's point of view, index 1 NOL's. Every value fits in 16 bits or
+// fewer, which keeps a description in half a cache line.
 struct SideLines {
-    std::int16_t iMax = 0;       // highest LineWeight over the four directions
-    std::int16_t iSecond = 0;    // second highest
-    std::int16_t iWeightSum = 0; // sum of the four LineWeights
-    std::int16_t iValueSum = 0;  // sum of the four LineValues
-    std::int16_t iMaxDir = 0;    // direction of the highest
+    std::int16_t iMax = 0;        // highest LineWeight over the four directions
+    std::int16_t iSecond = 0;     // second highest
+    std::int16_t iWeightSum = 0;  // sum of the four LineWeights
+    std::int16_t iValueSum = 0;   // sum of the four LineValues
+    std::int8_t iMaxDir = 0;      // direction of the highest
+    std::uint8_t iCategories = 0; // the summary's category sets a free cell is in
 
     bool operator==(const SideLines &) const = default;
 };
@@ -56,6 +57,9 @@ constexpr int ViewOf(std::int32_t znak)
     return znak == KREST ? 0 : 1;
 }
 
+// What a side would have on a free cell. A stone's description keeps only
+// what the board's summary takes from it, its own side's iValueSum and the
+// other side's iWeightSum; the rest of its two sides and iTotal are zero.
 struct MoveDescription {
     std::int16_t x = 0;
     std::int16_t y = 0;
