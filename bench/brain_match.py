@@ -10,7 +10,9 @@ sides swapped, so neither engine gains from moving first.
     bench/brain_match.py --engine build/tools/divuz-engine --games 20
 
 Times are taken from outside, from the line sent to the move read back, so
-they include the pipes; "late" counts answers after the turn time.
+they include the pipes; "late" counts answers after the turn time. Moves
+whose last MESSAGE line shows no forced win for either side are also
+reported on their own: a decided position rightly ends the deepening early.
 """
 
 import argparse
@@ -21,6 +23,7 @@ import sys
 import time
 
 SIZE = 19
+WIN = 100000000  # the value of a forced win in the engine's MESSAGE lines
 
 
 class Engine:
@@ -33,6 +36,7 @@ class Engine:
         self.send("INFO timeout_turn %d" % turn_ms)
         self.send("INFO timeout_match 0")
         self.times = []
+        self.undecided = []  # times of moves whose last pass saw no forced win either way
 
     def send(self, line):
         self.proc.stdin.write(line + "\n")
@@ -54,12 +58,18 @@ class Engine:
         started = time.monotonic()
         for line in request_lines:
             self.send(line)
+        value = None
         while True:
             line = self.read()
             if line.startswith("MESSAGE") or line.startswith("DEBUG"):
+                words = line.split()
+                if "value" in words:
+                    value = int(words[words.index("value") + 1])
                 continue
             break
         self.times.append(1000.0 * (time.monotonic() - started))
+        if value is not None and abs(value) != WIN:
+            self.undecided.append(self.times[-1])
         try:
             x, y = (int(v) for v in line.split(","))
         except ValueError:
@@ -167,6 +177,12 @@ def main():
               "  max %6.1f ms  late %d" % (name, points, len(t), statistics.mean(t),
                                            100.0 * statistics.mean(t) / args.turn_ms,
                                            statistics.median(t), max(t), late))
+        if e.undecided:
+            # A won or lost position ends the deepening early; the rest show
+            # how much of the turn the clock spends where a deeper pass helps.
+            u = e.undecided
+            print("%-20s undecided moves %4d  mean %6.1f ms (%3.0f %% of the turn)"
+                  % (name, len(u), statistics.mean(u), 100.0 * statistics.mean(u) / args.turn_ms))
 
 
 if __name__ == "__main__":
