@@ -191,15 +191,15 @@ constexpr std::array<std::int32_t, 65536> BuildTable()
 // Built by the compiler, so the engine starts with it ready.
 constexpr std::array<std::int32_t, 65536> TheTable = BuildTable();
 
-constexpr std::array<std::uint8_t, 65536> BuildByteTable()
+constexpr std::array<std::uint8_t, DenseCodeCount> BuildDenseTable()
 {
-    std::array<std::uint8_t, 65536> bytes{};
-    for (std::uint32_t code = 0; code < 65536; ++code)
-        bytes[code] = static_cast<std::uint8_t>(TheTable[code]);
+    std::array<std::uint8_t, DenseCodeCount> bytes{};
+    for (std::uint32_t dense = 0; dense < DenseCodeCount; ++dense)
+        bytes[dense] = static_cast<std::uint8_t>(TheTable[SparseCode(dense)]);
     return bytes;
 }
 
-constexpr std::array<std::uint8_t, 65536> TheByteTable = BuildByteTable();
+constexpr std::array<std::uint8_t, DenseCodeCount> TheDenseTable = BuildDenseTable();
 
 } // namespace
 
@@ -293,7 +293,7 @@ constexpr std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassC
 constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> CategoryTable =
     BuildCategories();
 const std::int32_t *const LinePatternTable = TheTable.data();
-const std::uint8_t *const LineClassTable = TheByteTable.data();
+const std::uint8_t *const DenseClassTable = TheDenseTable.data();
 
 std::int32_t LinePattern::Classify(std::uint32_t code)
 {
@@ -310,7 +310,7 @@ void DescribeCell(const Kletka &cell, MoveDescription &d)
     for (int view = 0; view < 2; ++view) {
         std::uint8_t cls[4];
         for (int dir = 0; dir < 4; ++dir)
-            cls[dir] = TheByteTable[cell.LineCode[view][dir] & 0xFFFF];
+            cls[dir] = TheDenseTable[cell.LineCode[view][dir]];
         DescribeSide(cls, d.side[view]);
     }
     d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;

@@ -45,11 +45,29 @@ extern const std::array<std::array<std::uint8_t, 65>, 65> CategoryTable;
 // The table itself, a flat array indexed by the raw code.
 extern const std::int32_t *const LinePatternTable;
 
-// The same table with a byte per code: a quarter of the size, for the
-// board's inner loops.
-extern const std::uint8_t *const LineClassTable;
+// The board keeps its line codes dense: the same eight digits in base 3
+// (digit j weighs 3^j), so that every code is below DenseCodeCount and the
+// class table for the board's inner loops, a byte per code, stays small
+// enough to sit in the first-level cache.
+constexpr int DenseCodeCount = 6561; // 3^8
+constexpr std::uint16_t DenseCode(std::uint32_t code)
+{
+    std::uint32_t dense = 0;
+    for (int j = 7; j >= 0; --j)
+        dense = 3 * dense + ((code >> (2 * j)) & 3);
+    return static_cast<std::uint16_t>(dense);
+}
+constexpr std::uint16_t SparseCode(std::uint32_t dense)
+{
+    std::uint32_t code = 0;
+    for (int j = 0; j < 8; ++j, dense /= 3)
+        code |= (dense % 3) << (2 * j);
+    return static_cast<std::uint16_t>(code);
+}
+// The classes by dense code.
+extern const std::uint8_t *const DenseClassTable;
 
-// Fills everything but x, y and iZnak of d from the cell's eight codes.
+// Fills everything but x, y and iZnak of d from the cell's eight (dense) codes.
 void DescribeCell(const Kletka &cell, MoveDescription &d);
 
 // One point of view from the classes of its four lines.

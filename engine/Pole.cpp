@@ -14,10 +14,10 @@ namespace
 // the same list backwards. The border cells among them are never described
 // and never counted near, so every cell has the same list.
 struct Neighbour {
-    int offset;          // from the stone's cell to the neighbour
-    int dir;             // the direction of the line
-    bool near;           // within two steps: counts towards iNear
-    std::uint16_t digit; // the two bits of the digit that stands for the stone
+    int offset;         // from the stone's cell to the neighbour
+    int dir;            // the direction of the line
+    bool near;          // within two steps: counts towards iNear
+    std::uint16_t unit; // the weight of the digit that stands for the stone, 3^j
 };
 
 constexpr std::array<Neighbour, 32> BuildNeighbours()
@@ -29,8 +29,11 @@ constexpr std::array<Neighbour, 32> BuildNeighbours()
         for (int dir = 0; dir < 4; ++dir) {
             const int p = -k; // where the stone stands as seen from the neighbour
             const int digit = p < 0 ? p + 4 : p + 3;
+            int unit = 1;
+            for (int j = 0; j < digit; ++j)
+                unit *= 3;
             all[count++] = {k * (DirDx[dir] + PaddedStride * DirDy[dir]), dir, k >= -2 && k <= 2,
-                            static_cast<std::uint16_t>(3u << (2 * digit))};
+                            static_cast<std::uint16_t>(unit)};
         }
     return all;
 }
@@ -41,17 +44,17 @@ constexpr std::array<Neighbour, 32> Neighbours = BuildNeighbours();
 // zero and never rises from it.
 constexpr std::int8_t BorderNear = 64;
 
-// The code of an empty board: every digit free except those that point off it.
+// The (dense) code of an empty board: every digit free except those that
+// point off it.
 std::uint16_t EmptyCode(int x, int y, int dir)
 {
     std::uint16_t code = 0;
-    for (int j = 0; j < 8; ++j) {
+    for (int j = 7; j >= 0; --j) {
         int p = j < 4 ? j - 4 : j - 3;
         int px = x + p * DirDx[dir];
         int py = y + p * DirDy[dir];
         bool onBoard = px >= 0 && py >= 0 && px < BoardSize && py < BoardSize;
-        if (onBoard)
-            code |= 2u << (2 * j);
+        code = static_cast<std::uint16_t>(3 * code + (onBoard ? 2 : 0));
     }
     return code;
 }
@@ -81,8 +84,15 @@ std::int64_t ClockMs()
 
 Pole::Pole() : cDescriptions(CellCount), cCandidates(CellCount), cDoneMoves(CellCount)
 {
-    for (Kletka &k : myCells)
+    // Border cells start with every digit free, as if the board went on:
+    // each stone lowers one digit of theirs once, so their codes stay in
+    // the table's range too.
+    for (Kletka &k : myCells) {
         k.iNear = BorderNear;
+        for (auto &view : k.LineCode)
+            for (auto &code : view)
+                code = DenseCodeCount - 1;
+    }
     for (int y = 0; y < BoardSize; ++y)
         for (int x = 0; x < BoardSize; ++x) {
             Kletka &k = myCells[Padded(x, y)];
@@ -93,8 +103,8 @@ Pole::Pole() : cDescriptions(CellCount), cCandidates(CellCount), cDoneMoves(Cell
                 const std::uint16_t code = EmptyCode(x, y, dir);
                 k.LineCode[0][dir] = code;
                 k.LineCode[1][dir] = code;
-                k.iClass[0][dir] = LineClassTable[code];
-                k.iClass[1][dir] = LineClassTable[code];
+                k.iClass[0][dir] = DenseClassTable[code];
+                k.iClass[1][dir] = DenseClassTable[code];
             }
         }
 }
@@ -116,6 +126,16 @@ const Kletka &Pole::Cell(int x, int y) const
     if (x < 0 || y < 0 || x >= BoardSize || y >= BoardSize)
         throw xParam("Index out of range.");
     return myCells[Padded(x, y)];
+}
+
+bool Pole::CodesInRange() const
+{
+    for (const Kletka &k : myCells)
+        for (const auto &view : k.LineCode)
+            for (std::uint16_t code : view)
+                if (code >= DenseCodeCount)
+                    return false;
+    return true;
 }
 
 // A logged move keeps what it changes among the descriptions it found; the
@@ -318,15 +338,14 @@ template <int Own> void Pole::AddToNeighbours(Kletka *stone)
 #pragma GCC unroll 32
     for (const Neighbour &nb : Neighbours) {
         Kletka &n = stone[nb.offset];
-        const std::uint16_t free = nb.digit & nb.digit << 1;
-        n.LineCode[Own][nb.dir] ^= nb.digit; // free (2) -> own (1)
-        n.LineCode[Other][nb.dir] ^= free;   // free (2) -> blocked (0)
+        n.LineCode[Own][nb.dir] -= nb.unit;       // free (2) -> own (1)
+        n.LineCode[Other][nb.dir] -= 2 * nb.unit; // free (2) -> blocked (0)
         // Only a point of view whose class of the line changed is described again.
         std::uint8_t was[2];
         was[Own] = n.iClass[Own][nb.dir];
         was[Other] = n.iClass[Other][nb.dir];
-        n.iClass[Own][nb.dir] = LineClassTable[n.LineCode[Own][nb.dir]];
-        n.iClass[Other][nb.dir] = LineClassTable[n.LineCode[Other][nb.dir]];
+        n.iClass[Own][nb.dir] = DenseClassTable[n.LineCode[Own][nb.dir]];
+        n.iClass[Other][nb.dir] = DenseClassTable[n.LineCode[Other][nb.dir]];
         unsigned changed = (was[Own] != n.iClass[Own][nb.dir] ? 1u << Own : 0u) |
                            (was[Other] != n.iClass[Other][nb.dir] ? 1u << Other : 0u);
         if (nb.near && n.iNear++ == 0) {
@@ -380,10 +399,11 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
     if (cell.iZnak == FREE)
         throw xParam("Pole::BackMove:Place to backmove is free");
     cell.iZnak = FREE;
+    const int a = Padded(cM.x, cM.y);
     if (log == nullptr)
-        DelKletka<true>(Padded(cM.x, cM.y));
+        cM.iZnak == KREST ? DelKletka<true, 0>(a) : DelKletka<true, 1>(a);
     else
-        DelKletka<false>(Padded(cM.x, cM.y));
+        cM.iZnak == KREST ? DelKletka<false, 0>(a) : DelKletka<false, 1>(a);
     if (log != nullptr) {
         for (int i = 0; i < log->count; ++i)
             cDescriptions.Data()[log->index[i]] = log->saved[i];
@@ -398,20 +418,20 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
 }
 
 // Taking a logged move back leaves the descriptions and the summary to the log.
-template <bool Describing> void Pole::DelKletka(int a)
+// Own is the point of view of the stone taken back.
+template <bool Describing, int Own> void Pole::DelKletka(int a)
 {
+    constexpr int Other = 1 - Own;
     Kletka &cell = myCells[a];
 #pragma GCC unroll 32
     for (int i = 31; i >= 0; --i) {
         const Neighbour &nb = Neighbours[i];
         Kletka &n = (&cell)[nb.offset];
-        const std::uint16_t clear = ~nb.digit;
-        const std::uint16_t free = nb.digit & nb.digit << 1;
-        n.LineCode[0][nb.dir] = (n.LineCode[0][nb.dir] & clear) | free;
-        n.LineCode[1][nb.dir] = (n.LineCode[1][nb.dir] & clear) | free;
+        n.LineCode[Own][nb.dir] += nb.unit;       // own (1) -> free (2)
+        n.LineCode[Other][nb.dir] += 2 * nb.unit; // blocked (0) -> free (2)
         const std::uint8_t was[2] = {n.iClass[0][nb.dir], n.iClass[1][nb.dir]};
-        n.iClass[0][nb.dir] = LineClassTable[n.LineCode[0][nb.dir]];
-        n.iClass[1][nb.dir] = LineClassTable[n.LineCode[1][nb.dir]];
+        n.iClass[Own][nb.dir] = DenseClassTable[n.LineCode[Own][nb.dir]];
+        n.iClass[Other][nb.dir] = DenseClassTable[n.LineCode[Other][nb.dir]];
         if (nb.near && --n.iNear == 0)
             GiveSlotBack(n, Describing);
         if (Describing && n.iDesc != -1) {

@@ -92,6 +92,9 @@ class Pole
 
     // Readers for the description, the search and the tests.
     const Kletka &Cell(int x, int y) const;
+    // Whether every cell's codes, the border's too, are within the class
+    // table; the board's consistency checks use it.
+    bool CodesInRange() const;
     const BoundedList<MoveDescription> &Descriptions() const { return cDescriptions; }
     const BoundedList<Move> &DoneMoves() const { return cDoneMoves; }
     const BoundedList<Move> &Candidates() const { return cCandidates; }
@@ -158,7 +161,7 @@ class Pole
 
     void AddKletka(int a);
     template <int Own> void AddToNeighbours(Kletka *stone);
-    template <bool Describing> void DelKletka(int a);
+    template <bool Describing, int Own> void DelKletka(int a);
     void TakeSlot(Kletka &cell);
     // Without `account` the summary is left to be restored by the caller.
     void GiveSlotBack(Kletka &cell, bool account);

@@ -78,8 +78,9 @@ struct Kletka {
     std::int8_t iZnak = FREE;
     std::int8_t iNear = 0;   // stones within two steps along the lines
     std::int16_t iDesc = -1; // slot in the description list, -1 for none
-    // [point of view: KREST, NOL][direction]: eight 2-bit digits for the
-    // cells at distances -4..-1, +1..+4 (0 blocked, 1 own, 2 free).
+    // [point of view: KREST, NOL][direction]: eight base-3 digits for the
+    // cells at distances -4..-1, +1..+4 (0 blocked, 1 own, 2 free), digit j
+    // weighing 3^j: the dense form of the 16-bit code with 2-bit digits.
     std::uint16_t LineCode[2][4] = {};
     // The class of each of those lines, kept with the codes so that a stone
     // nearby needs one look-up per point of view rather than eight.

@@ -97,11 +97,13 @@ inline void ExpectSameBoard(const Pole &a, const Pole &b, bool sumsToo = true)
             ASSERT_EQ(cell, b.Cell(x, y)) << "cell " << x << "," << y;
             for (int view = 0; view < 2; ++view)
                 for (int dir = 0; dir < 4; ++dir)
-                    ASSERT_EQ(cell.iClass[view][dir], LinePatternTable[cell.LineCode[view][dir]]);
+                    ASSERT_EQ(cell.iClass[view][dir],
+                              LinePatternTable[SparseCode(cell.LineCode[view][dir])]);
         }
     ASSERT_EQ(a.Descriptions().GetCurSize(), b.Descriptions().GetCurSize());
     for (int i = 0; i < a.Descriptions().GetCurSize(); ++i)
         ASSERT_EQ(a.Descriptions()[i], b.Descriptions()[i]);
+    ASSERT_TRUE(a.CodesInRange());
     ExpectFreshDescriptions(a);
     ASSERT_TRUE(a.Summary() == Tally(a));
     ASSERT_TRUE(b.Summary() == Tally(b));

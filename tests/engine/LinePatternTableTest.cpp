@@ -32,3 +32,23 @@ TEST(LinePatternTableTest, ExampleCodesAndTheThreeExceptions)
         EXPECT_EQ(LinePattern::Classify(code), cls) << std::hex << code;
     }
 }
+
+// The board's dense codes stand for the same lines: every meaningful 16-bit
+// code has one, and the dense table gives its class.
+TEST(LinePatternTableTest, DenseCodesClassLikeTheirSixteenBitForm)
+{
+    int meaningful = 0;
+    for (std::uint32_t code = 0; code < 65536; ++code) {
+        bool digitsOk = true;
+        for (int j = 0; j < 8; ++j)
+            digitsOk = digitsOk && ((code >> (2 * j)) & 3) != 3;
+        if (!digitsOk)
+            continue;
+        ++meaningful;
+        const std::uint16_t dense = DenseCode(code);
+        ASSERT_LT(dense, DenseCodeCount) << std::hex << code;
+        ASSERT_EQ(SparseCode(dense), code) << std::hex << code;
+        ASSERT_EQ(DenseClassTable[dense], LinePatternTable[code]) << std::hex << code;
+    }
+    EXPECT_EQ(meaningful, DenseCodeCount);
+}

@@ -25,12 +25,13 @@ template <typename F> std::string ErrorText(F f)
 TEST(Pole, StoneSetsNeighbourDigitsAndBackMoveRestoresThem)
 {
     Pole p;
-    EXPECT_EQ(p.Cell(0, 0).LineCode[1][3], 0xAA00u); // off-board digits blocked
-    EXPECT_EQ(p.Cell(18, 18).LineCode[0][0], 0x00AAu);
+    // The board keeps its codes dense; in 16-bit form, off-board digits are blocked.
+    EXPECT_EQ(SparseCode(p.Cell(0, 0).LineCode[1][3]), 0xAA00u);
+    EXPECT_EQ(SparseCode(p.Cell(18, 18).LineCode[0][0]), 0x00AAu);
     p.MakeMove(M(9, 9, KREST));
     const Kletka &east = p.Cell(10, 9);
-    EXPECT_EQ((east.LineCode[0][3] >> 6) & 3, 1u); // own for KREST
-    EXPECT_EQ((east.LineCode[1][3] >> 6) & 3, 0u); // blocked for NOL
+    EXPECT_EQ((SparseCode(east.LineCode[0][3]) >> 6) & 3, 1u); // own for KREST
+    EXPECT_EQ((SparseCode(east.LineCode[1][3]) >> 6) & 3, 0u); // blocked for NOL
     EXPECT_EQ(p.Cell(11, 11).iNear, 1);
     EXPECT_EQ(p.Cell(12, 12).iNear, 0);
     EXPECT_EQ(p.Descriptions().GetCurSize(), 17); // the stone and 16 near cells
