@@ -39,8 +39,8 @@ struct Place {
 };
 
 // One side's view of a cell's four lines. Index 0 of the per-side arrays
-// below is KREST's point of view, index 1 NOL's. Every value fits in 16 bits or
-// fewer, which keeps a description in half a cache line.
+// below is KREST's point of view, index 1 NOL's. Narrow fields (the last two
+// fit in a byte) keep a description in half a cache line.
 struct SideLines {
     std::int16_t iMax = 0;        // highest LineWeight over the four directions
     std::int16_t iSecond = 0;     // second highest
