@@ -34,23 +34,13 @@ DoskaDescription::DoskaDescription(Pole &pole, std::int32_t znak, eSearchMode mo
     // the order of the side to move at the end.
     using S = DescriptionSummary;
     const S &sum = pole.Summary();
+    TakeTotals(sum);
     const MoveDescription *list = pole.Descriptions().Data();
     SideDescription *halves[2] = {&own, &opponent};
     for (int view = 0; view < 2; ++view) {
         SideDescription &H = *halves[view];
-        const std::int32_t *count = sum.iCount[view];
-        H.iStoneValueSum = sum.iStoneValueSum[view];
-        H.iStoneBlockSum = sum.iStoneBlockSum[view];
-        H.iFreeValueSum = sum.iFreeValueSum[view];
-        H.iFives = count[S::Five];
-        H.iOpenFours = count[S::OpenFour];
-        H.iFours = count[S::Four];
-        H.iDoubleFours = count[S::DoubleFour];
-        H.iFourThrees = count[S::FourThree];
-        H.iDoubleThrees = count[S::DoubleThree];
-        H.iThreeCells = count[S::ThreeOrBetter];
         auto cell = [&](S::Category c, const MoveDescription *&out) {
-            if (count[c] > 0)
+            if (sum.iCount[view][c] > 0)
                 out = list + sum.Last(view, c);
         };
         cell(S::Five, H.pcFive);
@@ -61,10 +51,43 @@ DoskaDescription::DoskaDescription(Pole &pole, std::int32_t znak, eSearchMode mo
         cell(S::DoubleThree, H.pcDoubleThree);
     }
 
-    AprisePosition(own, opponent);
+    const BoundedList<Move> &done = pole.DoneMoves();
+    AprisePosition(own, opponent, done.GetCurSize() > 0 ? &done.Top() : nullptr);
 
     if (znak == NOL)
         std::swap(own, opponent);
+}
+
+DoskaDescription::DoskaDescription(Pole &pole, std::int32_t znak, eSearchMode mode,
+                                   const DescriptionTotals &totals, const Move &last)
+    : eMode(mode), iZnak(znak), myPole(pole)
+{
+    if (znak == FREE)
+        throw xParam("DoskaDescription::DoskaDescription: Znak is FREE.");
+    TakeTotals(totals);
+    AprisePosition(own, opponent, &last);
+    if (znak == NOL)
+        std::swap(own, opponent);
+}
+
+void DoskaDescription::TakeTotals(const DescriptionTotals &totals)
+{
+    using S = DescriptionTotals;
+    SideDescription *halves[2] = {&own, &opponent};
+    for (int view = 0; view < 2; ++view) {
+        SideDescription &H = *halves[view];
+        const std::int32_t *count = totals.iCount[view];
+        H.iStoneValueSum = totals.iStoneValueSum[view];
+        H.iStoneBlockSum = totals.iStoneBlockSum[view];
+        H.iFreeValueSum = totals.iFreeValueSum[view];
+        H.iFives = count[S::Five];
+        H.iOpenFours = count[S::OpenFour];
+        H.iFours = count[S::Four];
+        H.iDoubleFours = count[S::DoubleFour];
+        H.iFourThrees = count[S::FourThree];
+        H.iDoubleThrees = count[S::DoubleThree];
+        H.iThreeCells = count[S::ThreeOrBetter];
+    }
 }
 
 const MoveDescription &DoskaDescription::MoveCell(const SideDescription &side) const
@@ -81,7 +104,7 @@ const MoveDescription &DoskaDescription::MoveCell(const SideDescription &side) c
     return *move;
 }
 
-void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N)
+void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N, const Move *last)
 {
     // Step 1: the outcome. Each rule is tried only when no earlier one applied.
     auto win = [](SideDescription &S, const MoveDescription *cell) {
@@ -177,9 +200,8 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N)
 
     // Step 4: with the root side's opponent to move, the position keeps the
     // value of the one in which the root side made its last move.
-    const BoundedList<Move> &done = myPole.DoneMoves();
-    if (iZnak != root && done.GetCurSize() > 0)
-        value = done.Data()[done.GetCurSize() - 1].iValue;
+    if (iZnak != root && last != nullptr)
+        value = last->iValue;
 
     K.iValue = value;
     N.iValue = value;

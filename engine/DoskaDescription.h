@@ -38,6 +38,11 @@ class DoskaDescription
 {
   public:
     DoskaDescription(Pole &pole, std::int32_t iZnak, eSearchMode mode);
+    // The summary of a position the board is not in, from the totals it would
+    // have and its last move. It knows no cells: every cell pointer stays at
+    // Empty, so it serves a node that needs only the outcome and the value.
+    DoskaDescription(Pole &pole, std::int32_t iZnak, eSearchMode mode,
+                     const DescriptionTotals &totals, const Move &last);
 
     std::int32_t CalcPower(const MoveDescription &d) const;
     // The cell a side falls back on: its winning cell, else the free cell with
@@ -56,7 +61,8 @@ class DoskaDescription
     static const MoveDescription Empty;
 
   private:
-    void AprisePosition(SideDescription &k, SideDescription &n);
+    void TakeTotals(const DescriptionTotals &totals);
+    void AprisePosition(SideDescription &k, SideDescription &n, const Move *last);
     bool Accepts(const MoveDescription &e, std::int32_t depth) const;
     bool OpenFourAnswer(const MoveDescription &e) const;
 };

@@ -225,6 +225,20 @@ void Pole::Recategorize(int view, int slot, unsigned was, unsigned is)
     }
 }
 
+namespace
+{
+
+// Moves a cell between the category counts of one point of view.
+void CountCategories(std::int32_t count[], unsigned was, unsigned is)
+{
+    for (unsigned changed = was ^ is; changed != 0; changed &= changed - 1) {
+        const int c = __builtin_ctz(changed);
+        count[c] += (is >> c) & 1 ? 1 : -1;
+    }
+}
+
+} // namespace
+
 // Undoes the moves between category sets that a logged move made; the
 // counts come back with the totals.
 void Pole::UndoFlips(const DescriptionLog &log)
@@ -375,6 +389,77 @@ void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
         throw;
     }
     myLog = nullptr;
+}
+
+// The totals are plain sums over the descriptions, so adding what the move
+// would change in each cell it touches (the cells AddKletka describes again)
+// gives what making it would, without writing anything. A cell whose highest
+// weight stays below a three can change only its Lively category and its free
+// value sum, which no leaf reads; it is skipped, so those two are left as they
+// were.
+DescriptionTotals Pole::LeafTotalsAfter(const Move &cM) const
+{
+    DescriptionTotals t = cSummary;
+    const Kletka *stone = &myCells[Padded(cM.x, cM.y)];
+    if (cM.iZnak == KREST)
+        CountMove<0>(stone, t);
+    else
+        CountMove<1>(stone, t);
+    return t;
+}
+
+template <int Own> void Pole::CountMove(const Kletka *stone, DescriptionTotals &t) const
+{
+    constexpr int Other = 1 - Own;
+    constexpr int ThreeWeight = 24;
+    const MoveDescription *list = cDescriptions.Data();
+
+    // The cell leaves the free cells and joins the stones; its own lines do
+    // not change with its stone, so neither does its description.
+    SideLines lines[2];
+    if (stone->iDesc != -1) {
+        for (int view = 0; view < 2; ++view) {
+            lines[view] = list[stone->iDesc].side[view];
+            CountCategories(t.iCount[view], lines[view].iCategories, 0);
+        }
+    } else {
+        DescribeSide(stone->iClass[0], lines[0]);
+        DescribeSide(stone->iClass[1], lines[1]);
+    }
+    t.iStoneValueSum[Own] += lines[Own].iValueSum;
+    t.iStoneBlockSum[Own] += lines[Other].iWeightSum;
+
+    // Not unrolled: the body is large, and a leaf should not push the
+    // making of moves out of the instruction cache.
+#pragma GCC unroll 1
+    for (const Neighbour &nb : Neighbours) {
+        const Kletka &n = stone[nb.offset];
+        // A cell without a description gets one only when the stone is near.
+        const bool fresh = n.iDesc == -1;
+        if (fresh && !(nb.near && n.iNear == 0))
+            continue;
+        std::uint8_t is[2];
+        is[Own] = DenseClassTable[n.LineCode[Own][nb.dir] - nb.unit];
+        is[Other] = DenseClassTable[n.LineCode[Other][nb.dir] - 2 * nb.unit];
+        if (n.iZnak != FREE) {
+            const int v = ViewOf(n.iZnak);
+            t.iStoneValueSum[v] += LineValue[is[v]] - LineValue[n.iClass[v][nb.dir]];
+            t.iStoneBlockSum[v] += LineWeight[is[1 - v]] - LineWeight[n.iClass[1 - v][nb.dir]];
+            continue;
+        }
+        for (int view = 0; view < 2; ++view) {
+            const SideLines was = fresh ? SideLines{} : list[n.iDesc].side[view];
+            if (!fresh && (is[view] == n.iClass[view][nb.dir] ||
+                           (was.iMax < ThreeWeight && LineWeight[is[view]] < ThreeWeight)))
+                continue;
+            std::uint8_t cls[4] = {n.iClass[view][0], n.iClass[view][1], n.iClass[view][2],
+                                   n.iClass[view][3]};
+            cls[nb.dir] = is[view];
+            SideLines now;
+            DescribeSide(cls, now);
+            CountCategories(t.iCount[view], was.iCategories, now.iCategories);
+        }
+    }
 }
 
 void Pole::BackMoveLogged(const DescriptionLog &log)

@@ -101,6 +101,10 @@ class Pole
     BoundedList<Move> &Candidates() { return cCandidates; }
     const std::int32_t *RunningSums() const { return mySums; }
     const DescriptionSummary &Summary() const { return cSummary; }
+    // The summary's totals as making cM (on a free cell) would leave them,
+    // worked out without making it: all but the Lively counts and the free
+    // value sums, which a search leaf does not read.
+    DescriptionTotals LeafTotalsAfter(const Move &cM) const;
     std::int32_t RootSide() const { return mySearch.iRootSide; }
     std::int32_t Level() const { return mySearch.iLevel; }
     bool PhaseFlag() const { return mySearch.bAttackPhase; }
@@ -156,6 +160,9 @@ class Pole
         DescriptionLog() {}
     };
     void MakeMoveLogged(const Move &cM, DescriptionLog &log);
+    template <int Own> void CountMove(const Kletka *stone, DescriptionTotals &t) const;
+    // The value of a child at depth 0 after `made`, if it is a leaf; see Search.cpp.
+    bool LeafValue(const Move &made, eSearchMode mode, std::int32_t &value);
     void BackMoveLogged(const DescriptionLog &log);
     void BackMoveImpl(const DescriptionLog *log);
 

@@ -15,6 +15,24 @@ struct CandidateBuffer {
     CandidateBuffer() {}
 };
 
+bool Maximizing(eSearchMode m)
+{
+    return m == ACTIVE || m == ATTACK;
+}
+
+bool ThreatNode(eSearchMode m)
+{
+    return m == ATTACK || m == DEFENCE;
+}
+
+// What a node returns once it is known to be won, or out of depth.
+std::int32_t OutcomeOf(const DoskaDescription &D, eSearchMode m)
+{
+    if (D.own.bWin)
+        return Maximizing(m) ? WinValue : -WinValue;
+    return ThreatNode(m) ? 0 : D.own.iValue;
+}
+
 } // namespace
 
 Move PickNearTheTop(Move *moves, int n)
@@ -35,9 +53,8 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
                       bool pickRandom, bool needCell)
 {
     ++mySearch.iCalls;
-    const bool maximizing = m == ACTIVE || m == ATTACK;
-    const bool threatNode = m == ATTACK || m == DEFENCE;
-    const std::int32_t win = maximizing ? WinValue : -WinValue;
+    const bool maximizing = Maximizing(m);
+    const bool threatNode = ThreatNode(m);
 
     // Step 1. Threat probe: a forced win by threats ends the node at once.
     if (!threatNode && d >= 0 && d < 20 && ThreatDepth[d] >= 1) {
@@ -45,7 +62,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
         // a candidate, never from a fallback, so the probe need not look one up.
         Move r = SearchNode(iz, ThreatDepth[d], NothingFound, ATTACK, false, false);
         if (r.iValue == WinValue)
-            return Move{r.x, r.y, r.iZnak, win};
+            return Move{r.x, r.y, r.iZnak, maximizing ? WinValue : -WinValue};
     }
 
     // Step 2. Describe the node. The fallback cell matters only to a caller
@@ -62,20 +79,15 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     if (D.own.iStatus == 2)
         ++d;
 
-    // Step 4. A sure win.
-    if (D.own.bWin)
-        return fallback(win);
-
-    // Step 5. Leaf: out of depth, told to stop or out of time.
-    const std::int32_t leafValue = threatNode ? 0 : D.own.iValue;
-    if (d < 1 || mySearch.bStop.load(std::memory_order_relaxed) || PastTimeLimit())
-        return fallback(leafValue);
+    // Steps 4 and 5. A sure win; a leaf: out of depth, told to stop or out of time.
+    if (D.own.bWin || d < 1 || mySearch.bStop.load(std::memory_order_relaxed) || PastTimeLimit())
+        return fallback(OutcomeOf(D, m));
 
     // Step 6. Candidates, copied because the children reuse cCandidates.
     D.GenerateMoves(d, false);
     const int n = cCandidates.GetCurSize();
     if (n == 0)
-        return fallback(leafValue);
+        return fallback(OutcomeOf(D, m));
     CandidateBuffer buffer;
     Move *L = buffer.move;
     const Move *source = cCandidates.Data();
@@ -94,11 +106,14 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     for (int i = n - 1; i >= 0; --i) {
         Move made = L[i];
         made.iValue = D.own.iValue;
-        DescriptionLog log;
-        MakeMoveLogged(made, log);
-        Move r = SearchNode(Opponent(iz), d - 1, m == ATTACK ? 0 : best, child, false, false);
+        Move r;
+        if (d > 1 || !LeafValue(made, child, r.iValue)) {
+            DescriptionLog log;
+            MakeMoveLogged(made, log);
+            r = SearchNode(Opponent(iz), d - 1, m == ATTACK ? 0 : best, child, false, false);
+            BackMoveLogged(log);
+        }
         L[i].iValue = r.iValue;
-        BackMoveLogged(log);
         if (maximizing) {
             if (r.iValue > best) {
                 best = r.iValue;
@@ -126,6 +141,22 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
 
     // Step 11. The chosen cell with the best value found.
     return Move{choice.x, choice.y, choice.iZnak, best};
+}
+
+// Most children at depth 0 are leaves: they take their value from the
+// summary alone, so the summary is worked out from what the move would change
+// instead of making it and taking it back. A child with a five to block
+// searches on, so it is left to SearchNode (and counted there).
+bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t &value)
+{
+    if (mySearch.ePriceMode != PriceStones)
+        return false; // the other evaluations need sums a leaf does not keep
+    DoskaDescription D(*this, Opponent(made.iZnak), mode, LeafTotalsAfter(made), made);
+    if (D.own.iStatus == 2)
+        return false;
+    ++mySearch.iCalls;
+    value = OutcomeOf(D, mode);
+    return true;
 }
 
 Move Pole::FindMove(std::int32_t iz, std::int32_t level)

@@ -72,6 +72,45 @@ TEST(Pole, MakeAndBackMoveAreExactInverses)
     }
 }
 
+// A leaf's totals, worked out without making the move, are what making it
+// gives, on crowded boards full of threes and fours.
+TEST(Pole, LeafTotalsAreThoseTheMoveLeaves)
+{
+    std::mt19937 rng(777);
+    for (int game = 0; game < 12; ++game) {
+        Pole p;
+        int sign = KREST;
+        for (int i = 0; i < 40; ++i, sign = Opponent(sign)) {
+            for (int k = 0; k < p.Descriptions().GetCurSize(); ++k) {
+                const MoveDescription &d = p.Descriptions()[k];
+                if (d.iZnak != FREE)
+                    continue;
+                for (int side : {KREST, NOL}) {
+                    const Move m = M(d.x, d.y, side);
+                    DescriptionTotals leaf = p.LeafTotalsAfter(m);
+                    p.MakeMove(m);
+                    DescriptionTotals made = p.Summary();
+                    p.BackMove();
+                    for (int v = 0; v < 2; ++v) {
+                        leaf.iCount[v][DescriptionTotals::Lively] = 0;
+                        made.iCount[v][DescriptionTotals::Lively] = 0;
+                        leaf.iFreeValueSum[v] = made.iFreeValueSum[v] = 0;
+                    }
+                    ASSERT_TRUE(leaf == made)
+                        << "game " << game << " move " << i << " at " << d.x << "," << d.y;
+                }
+            }
+            // The next stone near the middle, so that lines build up.
+            int x, y;
+            do {
+                x = 5 + static_cast<int>(rng() % 9);
+                y = 5 + static_cast<int>(rng() % 9);
+            } while (p.Cell(x, y).iZnak != FREE);
+            p.MakeMove(M(x, y, sign));
+        }
+    }
+}
+
 TEST(Pole, RunningSumsCountWeightsBeforeTheStone)
 {
     Pole p;
