@@ -1,48 +1,13 @@
 #include "Pole.h"
 
 #include "LinePatternTable.h"
+#include "Neighbours.h"
 
 #include <array>
 #include <chrono>
 
 namespace
 {
-
-// The cells within four steps of a cell along its four lines, as offsets on
-// the padded board, in the order a stone updates them: distance -4..-1,
-// +1..+4, and within each distance directions 0..3. Taking a stone back walks
-// the same list backwards. The border cells among them are never described
-// and never counted near, so every cell has the same list.
-struct Neighbour {
-    int offset;         // from the stone's cell to the neighbour
-    int dir;            // the direction of the line
-    bool near;          // within two steps: counts towards iNear
-    std::uint16_t unit; // the weight of the digit that stands for the stone, 3^j
-};
-
-constexpr std::array<Neighbour, 32> BuildNeighbours()
-{
-    std::array<Neighbour, 32> all{};
-    constexpr int order[8] = {-4, -3, -2, -1, 1, 2, 3, 4};
-    int count = 0;
-    for (int k : order)
-        for (int dir = 0; dir < 4; ++dir) {
-            const int p = -k; // where the stone stands as seen from the neighbour
-            const int digit = p < 0 ? p + 4 : p + 3;
-            int unit = 1;
-            for (int j = 0; j < digit; ++j)
-                unit *= 3;
-            all[count++] = {k * (DirDx[dir] + PaddedStride * DirDy[dir]), dir, k >= -2 && k <= 2,
-                            static_cast<std::uint16_t>(unit)};
-        }
-    return all;
-}
-
-constexpr std::array<Neighbour, 32> Neighbours = BuildNeighbours();
-
-// A border cell's count of stones near it, so high that it never drops to
-// zero and never rises from it.
-constexpr std::int8_t BorderNear = 64;
 
 // The (dense) code of an empty board: every digit free except those that
 // point off it.
@@ -225,20 +190,6 @@ void Pole::Recategorize(int view, int slot, unsigned was, unsigned is)
     }
 }
 
-namespace
-{
-
-// Moves a cell between the category counts of one point of view.
-void CountCategories(std::int32_t count[], unsigned was, unsigned is)
-{
-    for (unsigned changed = was ^ is; changed != 0; changed &= changed - 1) {
-        const int c = __builtin_ctz(changed);
-        count[c] += (is >> c) & 1 ? 1 : -1;
-    }
-}
-
-} // namespace
-
 // Undoes the moves between category sets that a logged move made; the
 // counts come back with the totals.
 void Pole::UndoFlips(const DescriptionLog &log)
@@ -352,14 +303,11 @@ template <int Own> void Pole::AddToNeighbours(Kletka *stone)
 #pragma GCC unroll 32
     for (const Neighbour &nb : Neighbours) {
         Kletka &n = stone[nb.offset];
-        n.LineCode[Own][nb.dir] -= nb.unit;       // free (2) -> own (1)
-        n.LineCode[Other][nb.dir] -= 2 * nb.unit; // free (2) -> blocked (0)
         // Only a point of view whose class of the line changed is described again.
         std::uint8_t was[2];
         was[Own] = n.iClass[Own][nb.dir];
         was[Other] = n.iClass[Other][nb.dir];
-        n.iClass[Own][nb.dir] = DenseClassTable[n.LineCode[Own][nb.dir]];
-        n.iClass[Other][nb.dir] = DenseClassTable[n.LineCode[Other][nb.dir]];
+        ShiftLine<Own, +1>(n, nb);
         unsigned changed = (was[Own] != n.iClass[Own][nb.dir] ? 1u << Own : 0u) |
                            (was[Other] != n.iClass[Other][nb.dir] ? 1u << Other : 0u);
         if (nb.near && n.iNear++ == 0) {
@@ -389,77 +337,6 @@ void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
         throw;
     }
     myLog = nullptr;
-}
-
-// The totals are plain sums over the descriptions, so adding what the move
-// would change in each cell it touches (the cells AddKletka describes again)
-// gives what making it would, without writing anything. A cell whose highest
-// weight stays below a three can change only its Lively category and its free
-// value sum, which no leaf reads; it is skipped, so those two are left as they
-// were.
-DescriptionTotals Pole::LeafTotalsAfter(const Move &cM) const
-{
-    DescriptionTotals t = cSummary;
-    const Kletka *stone = &myCells[Padded(cM.x, cM.y)];
-    if (cM.iZnak == KREST)
-        CountMove<0>(stone, t);
-    else
-        CountMove<1>(stone, t);
-    return t;
-}
-
-template <int Own> void Pole::CountMove(const Kletka *stone, DescriptionTotals &t) const
-{
-    constexpr int Other = 1 - Own;
-    constexpr int ThreeWeight = 24;
-    const MoveDescription *list = cDescriptions.Data();
-
-    // The cell leaves the free cells and joins the stones; its own lines do
-    // not change with its stone, so neither does its description.
-    SideLines lines[2];
-    if (stone->iDesc != -1) {
-        for (int view = 0; view < 2; ++view) {
-            lines[view] = list[stone->iDesc].side[view];
-            CountCategories(t.iCount[view], lines[view].iCategories, 0);
-        }
-    } else {
-        DescribeSide(stone->iClass[0], lines[0]);
-        DescribeSide(stone->iClass[1], lines[1]);
-    }
-    t.iStoneValueSum[Own] += lines[Own].iValueSum;
-    t.iStoneBlockSum[Own] += lines[Other].iWeightSum;
-
-    // Not unrolled: the body is large, and a leaf should not push the
-    // making of moves out of the instruction cache.
-#pragma GCC unroll 1
-    for (const Neighbour &nb : Neighbours) {
-        const Kletka &n = stone[nb.offset];
-        // A cell without a description gets one only when the stone is near.
-        const bool fresh = n.iDesc == -1;
-        if (fresh && !(nb.near && n.iNear == 0))
-            continue;
-        std::uint8_t is[2];
-        is[Own] = DenseClassTable[n.LineCode[Own][nb.dir] - nb.unit];
-        is[Other] = DenseClassTable[n.LineCode[Other][nb.dir] - 2 * nb.unit];
-        if (n.iZnak != FREE) {
-            const int v = ViewOf(n.iZnak);
-            t.iStoneValueSum[v] += LineValue[is[v]] - LineValue[n.iClass[v][nb.dir]];
-            t.iStoneBlockSum[v] += LineWeight[is[1 - v]] - LineWeight[n.iClass[1 - v][nb.dir]];
-            continue;
-        }
-        for (int view = 0; view < 2; ++view) {
-            const SideLines was = fresh ? SideLines{} : list[n.iDesc].side[view];
-            if (!fresh && (is[view] == n.iClass[view][nb.dir] ||
-                           (was.iMax < ThreeWeight && LineWeight[is[view]] < ThreeWeight)))
-                continue;
-            std::uint8_t cls[4] = {n.iClass[view][0], n.iClass[view][1], n.iClass[view][2],
-                                   n.iClass[view][3]};
-            cls[nb.dir] = is[view];
-            SideLines now;
-            DescribeSide(cls, now);
-            CountCategories(t.iCount[view], was.iCategories, now.iCategories);
-        }
-    }
 }
 
 void Pole::BackMoveLogged(const DescriptionLog &log)
@@ -506,17 +383,13 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
 // Own is the point of view of the stone taken back.
 template <bool Describing, int Own> void Pole::DelKletka(int a)
 {
-    constexpr int Other = 1 - Own;
     Kletka &cell = myCells[a];
 #pragma GCC unroll 32
     for (int i = 31; i >= 0; --i) {
         const Neighbour &nb = Neighbours[i];
         Kletka &n = (&cell)[nb.offset];
-        n.LineCode[Own][nb.dir] += nb.unit;       // own (1) -> free (2)
-        n.LineCode[Other][nb.dir] += 2 * nb.unit; // blocked (0) -> free (2)
         const std::uint8_t was[2] = {n.iClass[0][nb.dir], n.iClass[1][nb.dir]};
-        n.iClass[Own][nb.dir] = DenseClassTable[n.LineCode[Own][nb.dir]];
-        n.iClass[Other][nb.dir] = DenseClassTable[n.LineCode[Other][nb.dir]];
+        ShiftLine<Own, -1>(n, nb);
         if (nb.near && --n.iNear == 0)
             GiveSlotBack(n, Describing);
         if (Describing && n.iDesc != -1) {

@@ -103,8 +103,10 @@ class Pole
     const DescriptionSummary &Summary() const { return cSummary; }
     // The summary's totals as making cM (on a free cell) would leave them,
     // worked out without making it: all but the Lively counts and the free
-    // value sums, which a search leaf does not read.
-    DescriptionTotals LeafTotalsAfter(const Move &cM) const;
+    // value sums, which a search leaf does not read. With lastFive, also the
+    // last cell in list order where cM's side would have five, or null (exact
+    // when that side has no such cell before the move).
+    DescriptionTotals LeafTotalsAfter(const Move &cM, const Kletka **lastFive = nullptr) const;
     std::int32_t RootSide() const { return mySearch.iRootSide; }
     std::int32_t Level() const { return mySearch.iLevel; }
     bool PhaseFlag() const { return mySearch.bAttackPhase; }
@@ -118,6 +120,7 @@ class Pole
         mySearch.iRootSide = rootSide;
     }
     void SetPriceMode(std::int32_t mode) { mySearch.ePriceMode = mode; }
+    void SetLeafShortcut(bool on) { mySearch.bLeafShortcut = on; }
     std::int64_t TimeLimit() const { return mySearch.iTimeLimit; }
 
     // Set from another thread to make a running search return at its next node.
@@ -160,9 +163,18 @@ class Pole
         DescriptionLog() {}
     };
     void MakeMoveLogged(const Move &cM, DescriptionLog &log);
-    template <int Own> void CountMove(const Kletka *stone, DescriptionTotals &t) const;
-    // The value of a child at depth 0 after `made`, if it is a leaf; see Search.cpp.
-    bool LeafValue(const Move &made, eSearchMode mode, std::int32_t &value);
+    // The same one move further: cM on the board with its last move put on
+    // the lines only, from the totals that move leaves.
+    DescriptionTotals LinesOnlyTotalsAfter(const Move &cM, const DescriptionTotals &base) const;
+    template <int Own, bool FromClasses>
+    void CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **lastFive) const;
+    // A stone put on (and lifted from) the lines around it and nothing else.
+    void PutOnLines(const Move &cM);
+    void LiftFromLines(const Move &cM);
+    template <int Own, int Sign> void ShiftStone(Kletka *stone, std::int8_t znak);
+    // The value of a child at depth 0 after `made`, when it can be had
+    // without making the move; see Search.cpp.
+    bool LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std::int32_t &value);
     void BackMoveLogged(const DescriptionLog &log);
     void BackMoveImpl(const DescriptionLog *log);
 

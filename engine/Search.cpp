@@ -25,6 +25,25 @@ bool ThreatNode(eSearchMode m)
     return m == ATTACK || m == DEFENCE;
 }
 
+eSearchMode ChildMode(eSearchMode m)
+{
+    return m == PASSIVE ? ACTIVE : m == ACTIVE ? PASSIVE : m == ATTACK ? DEFENCE : ATTACK;
+}
+
+// Whether a node stops at the best value found so far.
+bool CutOff(eSearchMode m, std::int32_t best, std::int32_t bound)
+{
+    return Maximizing(m) ? best >= bound || best == WinValue : best <= bound || best == -WinValue;
+}
+
+// Whether a node whose children are all searched hands the decision back: a
+// phase that only finds the obvious.
+bool HandsBack(eSearchMode m, std::int32_t best, bool attackPhase)
+{
+    return (best == -WinValue && m == ACTIVE && attackPhase) ||
+           (best == WinValue && m == PASSIVE && !attackPhase);
+}
+
 // What a node returns once it is known to be won, or out of depth.
 std::int32_t OutcomeOf(const DoskaDescription &D, eSearchMode m)
 {
@@ -97,46 +116,34 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     // Step 7. No best move yet; the children are of the opposite kind.
     std::int32_t best = maximizing ? -NothingFound : NothingFound;
     Move bestMove{0, 0, FREE, 0};
-    eSearchMode child = m == PASSIVE  ? ACTIVE
-                        : m == ACTIVE ? PASSIVE
-                        : m == ATTACK ? DEFENCE
-                                      : ATTACK;
+    const eSearchMode child = ChildMode(m);
 
     // Step 8. Best-rated candidates first, with a one-sided cut-off.
     for (int i = n - 1; i >= 0; --i) {
         Move made = L[i];
         made.iValue = D.own.iValue;
+        const std::int32_t bound = m == ATTACK ? 0 : best;
         Move r;
-        if (d > 1 || !LeafValue(made, child, r.iValue)) {
+        if (d > 1 || !LeafValue(made, child, bound, r.iValue)) {
             DescriptionLog log;
             MakeMoveLogged(made, log);
-            r = SearchNode(Opponent(iz), d - 1, m == ATTACK ? 0 : best, child, false, false);
+            r = SearchNode(Opponent(iz), d - 1, bound, child, false, false);
             BackMoveLogged(log);
         }
         L[i].iValue = r.iValue;
-        if (maximizing) {
-            if (r.iValue > best) {
-                best = r.iValue;
-                bestMove = L[i];
-            }
-            if (best >= b || best == WinValue)
-                return Move{L[i].x, L[i].y, L[i].iZnak, best};
-        } else {
-            if (r.iValue < best) {
-                best = r.iValue;
-                bestMove = L[i];
-            }
-            if (best <= b || best == -WinValue)
-                return Move{L[i].x, L[i].y, L[i].iZnak, best};
+        if (maximizing ? r.iValue > best : r.iValue < best) {
+            best = r.iValue;
+            bestMove = L[i];
         }
+        if (CutOff(m, best, b))
+            return Move{L[i].x, L[i].y, L[i].iZnak, best};
     }
 
     // Step 9. At the root, a random pick among the moves close to the top.
     const Move choice = pickRandom ? PickNearTheTop(L, n) : bestMove;
 
     // Step 10. A phase that only finds the obvious hands the decision back.
-    if ((best == -WinValue && m == ACTIVE && mySearch.bAttackPhase) ||
-        (best == WinValue && m == PASSIVE && !mySearch.bAttackPhase))
+    if (HandsBack(m, best, mySearch.bAttackPhase))
         return fallback(0);
 
     // Step 11. The chosen cell with the best value found.
@@ -146,16 +153,48 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
 // Most children at depth 0 are leaves: they take their value from the
 // summary alone, so the summary is worked out from what the move would change
 // instead of making it and taking it back. A child with a five to block
-// searches on, so it is left to SearchNode (and counted there).
-bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t &value)
+// searches one step deeper with the block as its only candidate; when that
+// position is a leaf in turn, it is worked out the same way one move further,
+// with the child's move put on the lines only. Anything else is left to
+// SearchNode (false, nothing counted).
+bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std::int32_t &value)
 {
-    if (mySearch.ePriceMode != PriceStones)
+    if (mySearch.ePriceMode != PriceStones || !mySearch.bLeafShortcut)
         return false; // the other evaluations need sums a leaf does not keep
-    DoskaDescription D(*this, Opponent(made.iZnak), mode, LeafTotalsAfter(made), made);
-    if (D.own.iStatus == 2)
+    const std::int32_t side = Opponent(made.iZnak);
+    const Kletka *five = nullptr;
+    const DescriptionTotals after = LeafTotalsAfter(made, &five);
+    DoskaDescription D(*this, side, mode, after, made);
+    if (D.own.iStatus != 2) {
+        ++mySearch.iCalls;
+        value = OutcomeOf(D, mode);
+        return true;
+    }
+
+    // The child (SearchNode at depth 1 after Step 3). The five to block is
+    // the move's own: the side that made it had none before, or the node
+    // above would have been a sure win.
+    if (five == nullptr || cSummary.iCount[ViewOf(made.iZnak)][DescriptionTotals::Five] != 0)
         return false;
-    ++mySearch.iCalls;
-    value = OutcomeOf(D, mode);
+    if (mySearch.bStop.load(std::memory_order_relaxed) || PastTimeLimit()) {
+        ++mySearch.iCalls;
+        value = OutcomeOf(D, mode);
+        return true;
+    }
+    const Move block{five->x, five->y, side, D.own.iValue};
+    const eSearchMode next = ChildMode(mode);
+    PutOnLines(made);
+    const DescriptionTotals blocked = LinesOnlyTotalsAfter(block, after);
+    LiftFromLines(made);
+    DoskaDescription G(*this, made.iZnak, next, blocked, block);
+    if (G.own.iStatus == 2)
+        return false;
+    mySearch.iCalls += 2;
+    // The child's Steps 7 to 11 with its one candidate.
+    const std::int32_t r = OutcomeOf(G, next);
+    const std::int32_t none = Maximizing(mode) ? -NothingFound : NothingFound;
+    const std::int32_t best = (Maximizing(mode) ? r > none : r < none) ? r : none;
+    value = !CutOff(mode, best, bound) && HandsBack(mode, best, mySearch.bAttackPhase) ? 0 : best;
     return true;
 }
 

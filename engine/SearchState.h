@@ -24,6 +24,9 @@ struct SearchState {
     Coefficients cCurrent;
     bool bAttackPhase = false;
     std::int32_t ePriceMode = PriceStones;
+    // Leaves worked out without making their move; off only to check them
+    // against the moves made.
+    bool bLeafShortcut = true;
     std::atomic<bool> bStop{false};
     std::uint64_t iCalls = 0; // Pole::Search calls; only for statistics
 
@@ -37,6 +40,7 @@ struct SearchState {
         cCurrent = other.cCurrent;
         bAttackPhase = other.bAttackPhase;
         ePriceMode = other.ePriceMode;
+        bLeafShortcut = other.bLeafShortcut;
         bStop.store(other.bStop.load(std::memory_order_relaxed), std::memory_order_relaxed);
         iCalls = other.iCalls;
         return *this;

@@ -150,7 +150,9 @@ TEST(FindMove, TakesAFiveAndBlocksAFive)
     }
 }
 
-// Searches at every kind of level on random positions leave the board as it was.
+// Searches at every kind of level on random positions leave the board as it
+// was, and the leaves worked out without making their moves give the same
+// move, value and number of calls as making them.
 TEST(FindMove, EverySearchLeavesTheBoardAsItFoundIt)
 {
     std::mt19937 rng(99);
@@ -171,8 +173,18 @@ TEST(FindMove, EverySearchLeavesTheBoardAsItFoundIt)
             continue;
         const Pole before = p;
         for (int level : {-15, -9, 1, 2, 4, 6}) {
-            p.FindMove(sign, level);
+            const std::uint64_t calls = p.SearchCalls();
+            EngineRandom::SetFixedSeed(level + 20);
+            const Move move = p.FindMove(sign, level);
             ExpectSameBoard(p, before, /*sumsToo=*/false);
+            if (level < 0)
+                continue;
+            Pole made = before;
+            made.SetLeafShortcut(false);
+            const std::uint64_t madeCalls = made.SearchCalls();
+            EngineRandom::SetFixedSeed(level + 20);
+            EXPECT_EQ(made.FindMove(sign, level), move) << "game " << game << " level " << level;
+            EXPECT_EQ(made.SearchCalls() - madeCalls, p.SearchCalls() - calls);
         }
         p.FindMoveInTime(sign, 0);
         ExpectSameBoard(p, before, /*sumsToo=*/false);

@@ -1,0 +1,185 @@
+// What a move would do to the board's summary, worked out without making it:
+// the search's leaves need no more than the totals a move leaves, and a leaf
+// forced to block a five needs the cell to block as well.
+
+#include "LinePatternTable.h"
+#include "Neighbours.h"
+#include "Pole.h"
+
+namespace
+{
+
+constexpr int ThreeWeight = 24;
+
+// Moves a cell between the category counts of one point of view.
+void CountCategories(std::int32_t count[], unsigned was, unsigned is)
+{
+    for (unsigned changed = was ^ is; changed != 0; changed &= changed - 1) {
+        const int c = __builtin_ctz(changed);
+        count[c] += (is >> c) & 1 ? 1 : -1;
+    }
+}
+
+// The highest line weight of a side, from its classes.
+int HighestWeight(const std::uint8_t cls[4])
+{
+    int max = 0;
+    for (int dir = 0; dir < 4; ++dir)
+        max = LineWeight[cls[dir]] > max ? LineWeight[cls[dir]] : max;
+    return max;
+}
+
+} // namespace
+
+DescriptionTotals Pole::LeafTotalsAfter(const Move &cM, const Kletka **lastFive) const
+{
+    DescriptionTotals t = cSummary;
+    const Kletka *stone = &myCells[Padded(cM.x, cM.y)];
+    if (cM.iZnak == KREST)
+        CountMove<0, false>(stone, t, lastFive);
+    else
+        CountMove<1, false>(stone, t, lastFive);
+    return t;
+}
+
+DescriptionTotals Pole::LinesOnlyTotalsAfter(const Move &cM, const DescriptionTotals &base) const
+{
+    DescriptionTotals t = base;
+    const Kletka *stone = &myCells[Padded(cM.x, cM.y)];
+    if (cM.iZnak == KREST)
+        CountMove<0, true>(stone, t, nullptr);
+    else
+        CountMove<1, true>(stone, t, nullptr);
+    return t;
+}
+
+// The totals are plain sums over the descriptions, so adding what the move
+// would change in each cell it touches (the cells AddKletka describes again)
+// gives what making it would, without writing anything. A cell whose highest
+// weight stays below a three can change only its Lively category and its free
+// value sum, which no leaf reads; it is skipped, so those two are left as they
+// were.
+//
+// FromClasses: the board's last stone is on the lines only (see ShiftStone),
+// so the descriptions near it are stale; every side is described afresh from
+// its classes, and a cell counts as described when a stone is near it, as it
+// would be on the board with that stone made.
+template <int Own, bool FromClasses>
+void Pole::CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **lastFive) const
+{
+    constexpr int Other = 1 - Own;
+    constexpr unsigned FiveBit = 1u << DescriptionTotals::Five;
+    const MoveDescription *list = cDescriptions.Data();
+    auto described = [&](const Kletka &k) {
+        return FromClasses ? k.iNear > 0 && k.iNear < BorderNear : k.iDesc != -1;
+    };
+    auto sideOf = [&](const Kletka &k, int view) {
+        SideLines s;
+        if (FromClasses)
+            DescribeSide(k.iClass[view], s);
+        else
+            s = list[k.iDesc].side[view];
+        return s;
+    };
+    // The last cell, in list order, where the stone's side would have five:
+    // new descriptions take the slots from the end of the list in the order
+    // AddKletka takes them.
+    int nextSlot = cDescriptions.GetCurSize();
+    int fiveSlot = -1;
+    const Kletka *five = nullptr;
+
+    // The cell leaves the free cells and joins the stones; its own lines do
+    // not change with its stone, so neither does its description.
+    SideLines lines[2];
+    if (described(*stone)) {
+        for (int view = 0; view < 2; ++view) {
+            lines[view] = sideOf(*stone, view);
+            CountCategories(t.iCount[view], lines[view].iCategories, 0);
+        }
+    } else {
+        DescribeSide(stone->iClass[0], lines[0]);
+        DescribeSide(stone->iClass[1], lines[1]);
+        ++nextSlot;
+    }
+    t.iStoneValueSum[Own] += lines[Own].iValueSum;
+    t.iStoneBlockSum[Own] += lines[Other].iWeightSum;
+
+    // Not unrolled: the body is large, and a leaf should not push the making
+    // of moves out of the instruction cache.
+#pragma GCC unroll 1
+    for (const Neighbour &nb : Neighbours) {
+        const Kletka &n = stone[nb.offset];
+        // A cell without a description gets one only when the stone is near.
+        const bool fresh = !described(n);
+        if (fresh && !(nb.near && n.iNear == 0))
+            continue;
+        const int slot = fresh ? nextSlot++ : n.iDesc;
+        std::uint8_t is[2];
+        is[Own] = DenseClassTable[n.LineCode[Own][nb.dir] - nb.unit];
+        is[Other] = DenseClassTable[n.LineCode[Other][nb.dir] - 2 * nb.unit];
+        if (n.iZnak != FREE) {
+            const int v = ViewOf(n.iZnak);
+            t.iStoneValueSum[v] += LineValue[is[v]] - LineValue[n.iClass[v][nb.dir]];
+            t.iStoneBlockSum[v] += LineWeight[is[1 - v]] - LineWeight[n.iClass[1 - v][nb.dir]];
+            continue;
+        }
+        for (int view = 0; view < 2; ++view) {
+            SideLines was;
+            if (!fresh) {
+                if (is[view] == n.iClass[view][nb.dir])
+                    continue;
+                const int max =
+                    FromClasses ? HighestWeight(n.iClass[view]) : list[n.iDesc].side[view].iMax;
+                if (max < ThreeWeight && LineWeight[is[view]] < ThreeWeight)
+                    continue;
+                was = sideOf(n, view);
+            }
+            std::uint8_t cls[4] = {n.iClass[view][0], n.iClass[view][1], n.iClass[view][2],
+                                   n.iClass[view][3]};
+            cls[nb.dir] = is[view];
+            SideLines now;
+            DescribeSide(cls, now);
+            CountCategories(t.iCount[view], was.iCategories, now.iCategories);
+            if (!FromClasses && view == Own && (now.iCategories & FiveBit) && slot > fiveSlot) {
+                fiveSlot = slot;
+                five = &n;
+            }
+        }
+    }
+    if (lastFive != nullptr)
+        *lastFive = five;
+}
+
+// Only the line codes, their classes and the counts of stones near change:
+// enough for CountMove<.., true> to look one move further, and undone exactly
+// by the same call with Sign -1.
+template <int Own, int Sign> void Pole::ShiftStone(Kletka *stone, std::int8_t znak)
+{
+    stone->iZnak = Sign > 0 ? znak : std::int8_t(FREE);
+    stone->iNear = static_cast<std::int8_t>(stone->iNear + Sign);
+#pragma GCC unroll 1
+    for (const Neighbour &nb : Neighbours) {
+        Kletka &n = stone[nb.offset];
+        ShiftLine<Own, Sign>(n, nb);
+        if (nb.near)
+            n.iNear = static_cast<std::int8_t>(n.iNear + Sign);
+    }
+}
+
+void Pole::PutOnLines(const Move &cM)
+{
+    Kletka *stone = &myCells[Padded(cM.x, cM.y)];
+    if (cM.iZnak == KREST)
+        ShiftStone<0, +1>(stone, KREST);
+    else
+        ShiftStone<1, +1>(stone, NOL);
+}
+
+void Pole::LiftFromLines(const Move &cM)
+{
+    Kletka *stone = &myCells[Padded(cM.x, cM.y)];
+    if (cM.iZnak == KREST)
+        ShiftStone<0, -1>(stone, KREST);
+    else
+        ShiftStone<1, -1>(stone, NOL);
+}
