@@ -182,9 +182,11 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
                 out.Push(Move{e->x, e->y, iZnak, CalcPower(*e)});
     } else {
         // The set to walk for each side: cells where its highest weight
-        // reaches 12, or 24 where the filter asks for a three or better.
+        // reaches 12, 24 where the filter asks for a three or better, or 32
+        // (a four, open four or five) where it answers a four: such an
+        // answer makes a four or stands on a line of the other side's four.
         using S = DescriptionSummary;
-        enum Walk { None, Lively, Three };
+        enum Walk { None, Lively, Three, Four };
         Walk mine = None;
         Walk theirs = None;
         const Walk ownThreat = depth <= 3 ? Three : Lively;
@@ -198,23 +200,30 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
             break;
         case 1:
         case 3:
-            mine = theirs = Three;
+            mine = theirs = Four;
             break;
         case 4:
-            mine = Three;
+            mine = Four;
             theirs = Lively;
             break;
         }
-        auto set = [&](int view, Walk walk) -> const std::uint64_t * {
-            const S &sum = myPole.Summary();
-            return walk == None ? nullptr
-                                : sum.cMembers[view][walk == Three ? S::ThreeOrBetter : S::Lively];
+        const S &sum = myPole.Summary();
+        auto bitsOf = [&](int view, Walk walk, int w) -> std::uint64_t {
+            const auto &sets = sum.cMembers[view];
+            switch (walk) {
+            case Lively:
+                return sets[S::Lively][w];
+            case Three:
+                return sets[S::ThreeOrBetter][w];
+            case Four:
+                return sets[S::Four][w] | sets[S::OpenFour][w] | sets[S::Five][w];
+            default:
+                return 0;
+            }
         };
         const int view = ViewOf(iZnak);
-        const std::uint64_t *ownSet = set(view, mine);
-        const std::uint64_t *otherSet = set(1 - view, theirs);
         for (int w = 0; w < S::Words; ++w) {
-            std::uint64_t bits = (ownSet ? ownSet[w] : 0) | (otherSet ? otherSet[w] : 0);
+            std::uint64_t bits = bitsOf(view, mine, w) | bitsOf(1 - view, theirs, w);
             while (bits != 0) {
                 const MoveDescription &e = cells[64 * w + __builtin_ctzll(bits)];
                 bits &= bits - 1;
