@@ -3,7 +3,6 @@
 #include "LinePatternTable.h"
 #include "Neighbours.h"
 
-#include <array>
 #include <chrono>
 
 namespace

@@ -163,7 +163,11 @@ class Pole
         DescriptionLog() {}
     };
     void MakeMoveLogged(const Move &cM, DescriptionLog &log);
-    // The same one move further: cM on the board with its last move put on
+    void BackMoveLogged(const DescriptionLog &log);
+    void BackMoveImpl(const DescriptionLog *log);
+
+    // Leaves worked out without making their move (LeafProbe.cpp). The
+    // totals one move further: cM on the board with its last move put on
     // the lines only, from the totals that move leaves.
     DescriptionTotals LinesOnlyTotalsAfter(const Move &cM, const DescriptionTotals &base) const;
     template <int Own, bool FromClasses>
@@ -175,8 +179,6 @@ class Pole
     // The value of a child at depth 0 after `made`, when it can be had
     // without making the move; see Search.cpp.
     bool LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std::int32_t &value);
-    void BackMoveLogged(const DescriptionLog &log);
-    void BackMoveImpl(const DescriptionLog *log);
 
     void AddKletka(int a);
     template <int Own> void AddToNeighbours(Kletka *stone);
