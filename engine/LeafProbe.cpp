@@ -33,25 +33,25 @@ int HighestWeight(const std::uint8_t cls[4])
 
 DescriptionTotals Pole::LeafTotalsAfter(const Move &cM, const Kletka **lastFive) const
 {
-    DescriptionTotals t = cSummary;
-    const Kletka *stone = &myCells[Padded(cM.x, cM.y)];
-    if (cM.iZnak == KREST)
-        CountMove<0, false>(stone, t, lastFive);
-    else
-        CountMove<1, false>(stone, t, lastFive);
-    return t;
+    return TotalsAfter<false>(cM, cSummary, lastFive);
 }
 
-DescriptionTotals Pole::LinesOnlyTotalsAfter(const Move &cM, const DescriptionTotals &base) const
+template <bool FromClasses>
+DescriptionTotals Pole::TotalsAfter(const Move &cM, const DescriptionTotals &base,
+                                    const Kletka **lastFive) const
 {
     DescriptionTotals t = base;
     const Kletka *stone = &myCells[Padded(cM.x, cM.y)];
     if (cM.iZnak == KREST)
-        CountMove<0, true>(stone, t, nullptr);
+        CountMove<0, FromClasses>(stone, t, lastFive);
     else
-        CountMove<1, true>(stone, t, nullptr);
+        CountMove<1, FromClasses>(stone, t, lastFive);
     return t;
 }
+
+// The search sums up a blocked leaf with the move before it on the lines only.
+template DescriptionTotals Pole::TotalsAfter<true>(const Move &, const DescriptionTotals &,
+                                                   const Kletka **) const;
 
 // The totals are plain sums over the descriptions, so adding what the move
 // would change in each cell it touches (the cells AddKletka describes again)

@@ -167,9 +167,11 @@ class Pole
     void BackMoveImpl(const DescriptionLog *log);
 
     // Leaves worked out without making their move (LeafProbe.cpp). The
-    // totals one move further: cM on the board with its last move put on
-    // the lines only, from the totals that move leaves.
-    DescriptionTotals LinesOnlyTotalsAfter(const Move &cM, const DescriptionTotals &base) const;
+    // totals cM would leave from `base`; FromClasses: on the board with its
+    // last move put on the lines only, `base` being the totals that move leaves.
+    template <bool FromClasses>
+    DescriptionTotals TotalsAfter(const Move &cM, const DescriptionTotals &base,
+                                  const Kletka **lastFive) const;
     template <int Own, bool FromClasses>
     void CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **lastFive) const;
     // A stone put on (and lifted from) the lines around it and nothing else.

@@ -184,7 +184,7 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
     const Move block{five->x, five->y, side, D.own.iValue};
     const eSearchMode next = ChildMode(mode);
     PutOnLines(made);
-    const DescriptionTotals blocked = LinesOnlyTotalsAfter(block, after);
+    const DescriptionTotals blocked = TotalsAfter<true>(block, after, nullptr);
     LiftFromLines(made);
     DoskaDescription G(*this, made.iZnak, next, blocked, block);
     if (G.own.iStatus == 2)
