@@ -6,6 +6,8 @@
 #include "Neighbours.h"
 #include "Pole.h"
 
+#include <array>
+
 namespace
 {
 
@@ -28,6 +30,30 @@ int HighestWeight(const std::uint8_t cls[4])
         max = LineWeight[cls[dir]] > max ? LineWeight[cls[dir]] : max;
     return max;
 }
+
+// For each cell among a stone's neighbours (by its offset from the stone),
+// the stone's neighbours that are that cell or one of its own neighbours: the
+// only ones whose lines a sum-up around that cell reads.
+constexpr int OffsetReach = 4 * (PaddedStride + 1);
+using NeighbourMasks = std::array<std::uint32_t, 2 * OffsetReach + 1>;
+constexpr NeighbourMasks BuildSharedNeighbours()
+{
+    NeighbourMasks masks{};
+    for (const Neighbour &cell : Neighbours) {
+        std::uint32_t mask = 0;
+        for (int q = 0; q < int(Neighbours.size()); ++q) {
+            const int rel = Neighbours[q].offset - cell.offset;
+            bool shared = rel == 0;
+            for (const Neighbour &nb : Neighbours)
+                shared = shared || nb.offset == rel;
+            if (shared)
+                mask |= 1u << q;
+        }
+        masks[cell.offset + OffsetReach] = mask;
+    }
+    return masks;
+}
+constexpr NeighbourMasks SharedNeighbours = BuildSharedNeighbours();
 
 } // namespace
 
@@ -152,13 +178,15 @@ void Pole::CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **l
 
 // Only the line codes, their classes and the counts of stones near change:
 // enough for CountMove<.., true> to look one move further, and undone exactly
-// by the same call with Sign -1.
-template <int Own, int Sign> void Pole::ShiftStone(Kletka *stone, std::int8_t znak)
+// by the same call with Sign -1. Only the neighbours in `which` (bits by
+// index in Neighbours) are shifted.
+template <int Own, int Sign>
+void Pole::ShiftStone(Kletka *stone, std::int8_t znak, std::uint32_t which)
 {
     stone->iZnak = Sign > 0 ? znak : std::int8_t(FREE);
     stone->iNear = static_cast<std::int8_t>(stone->iNear + Sign);
-#pragma GCC unroll 1
-    for (const Neighbour &nb : Neighbours) {
+    for (; which != 0; which &= which - 1) {
+        const Neighbour &nb = Neighbours[__builtin_ctz(which)];
         Kletka &n = stone[nb.offset];
         ShiftLine<Own, Sign>(n, nb);
         if (nb.near)
@@ -166,20 +194,28 @@ template <int Own, int Sign> void Pole::ShiftStone(Kletka *stone, std::int8_t zn
     }
 }
 
-void Pole::PutOnLines(const Move &cM)
+// A sum-up around `around`, one of the stone's neighbours, reads that cell and
+// its own neighbours and nothing else, so only the stone's neighbours among
+// them need its stone on their lines.
+std::uint32_t Pole::SharedWith(const Move &cM, const Kletka &around) const
 {
-    Kletka *stone = &myCells[Padded(cM.x, cM.y)];
-    if (cM.iZnak == KREST)
-        ShiftStone<0, +1>(stone, KREST);
-    else
-        ShiftStone<1, +1>(stone, NOL);
+    return SharedNeighbours[&around - &myCells[Padded(cM.x, cM.y)] + OffsetReach];
 }
 
-void Pole::LiftFromLines(const Move &cM)
+void Pole::PutOnLines(const Move &cM, const Kletka &around)
 {
     Kletka *stone = &myCells[Padded(cM.x, cM.y)];
     if (cM.iZnak == KREST)
-        ShiftStone<0, -1>(stone, KREST);
+        ShiftStone<0, +1>(stone, KREST, SharedWith(cM, around));
     else
-        ShiftStone<1, -1>(stone, NOL);
+        ShiftStone<1, +1>(stone, NOL, SharedWith(cM, around));
+}
+
+void Pole::LiftFromLines(const Move &cM, const Kletka &around)
+{
+    Kletka *stone = &myCells[Padded(cM.x, cM.y)];
+    if (cM.iZnak == KREST)
+        ShiftStone<0, -1>(stone, KREST, SharedWith(cM, around));
+    else
+        ShiftStone<1, -1>(stone, NOL, SharedWith(cM, around));
 }

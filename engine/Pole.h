@@ -174,10 +174,13 @@ class Pole
                                   const Kletka **lastFive) const;
     template <int Own, bool FromClasses>
     void CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **lastFive) const;
-    // A stone put on (and lifted from) the lines around it and nothing else.
-    void PutOnLines(const Move &cM);
-    void LiftFromLines(const Move &cM);
-    template <int Own, int Sign> void ShiftStone(Kletka *stone, std::int8_t znak);
+    // A stone put on (and lifted from) the lines around it and nothing else,
+    // as far as a sum-up around `around`, a neighbour of the stone, reads them.
+    void PutOnLines(const Move &cM, const Kletka &around);
+    void LiftFromLines(const Move &cM, const Kletka &around);
+    std::uint32_t SharedWith(const Move &cM, const Kletka &around) const;
+    template <int Own, int Sign>
+    void ShiftStone(Kletka *stone, std::int8_t znak, std::uint32_t which);
     // The value of a child at depth 0 after `made`, when it can be had
     // without making the move; see Search.cpp.
     bool LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std::int32_t &value);

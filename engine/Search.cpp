@@ -183,9 +183,9 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
     }
     const Move block{five->x, five->y, side, D.own.iValue};
     const eSearchMode next = ChildMode(mode);
-    PutOnLines(made);
+    PutOnLines(made, *five);
     const DescriptionTotals blocked = TotalsAfter<true>(block, after, nullptr);
-    LiftFromLines(made);
+    LiftFromLines(made, *five);
     DoskaDescription G(*this, made.iZnak, next, blocked, block);
     if (G.own.iStatus == 2)
         return false;
