@@ -62,6 +62,32 @@ DescriptionTotals Pole::LeafTotalsAfter(const Move &cM, const Kletka **lastFive)
     return TotalsAfter<false>(cM, cSummary, lastFive);
 }
 
+bool Pole::HasWinningCell(std::int32_t side) const
+{
+    using S = DescriptionTotals;
+    const std::int32_t *count = cSummary.iCount[ViewOf(side)];
+    return count[S::Five] != 0 || count[S::OpenFour] != 0 || count[S::DoubleFour] != 0 ||
+           count[S::FourThree] != 0 || count[S::DoubleThree] != 0;
+}
+
+// A five needs a line of weight 64, and the move raises only the lines of its
+// own side through it, one per neighbour.
+template <int Own> bool Pole::GivesFiveOn(const Kletka *stone) const
+{
+    for (const Neighbour &nb : Neighbours) {
+        const Kletka &n = stone[nb.offset];
+        if (n.iZnak == FREE && LineWeight[DenseClassTable[n.LineCode[Own][nb.dir] - nb.unit]] >= 64)
+            return true;
+    }
+    return false;
+}
+
+bool Pole::GivesFive(const Move &cM) const
+{
+    const Kletka *stone = &myCells[Padded(cM.x, cM.y)];
+    return cM.iZnak == KREST ? GivesFiveOn<0>(stone) : GivesFiveOn<1>(stone);
+}
+
 template <bool FromClasses>
 DescriptionTotals Pole::TotalsAfter(const Move &cM, const DescriptionTotals &base,
                                     const Kletka **lastFive) const

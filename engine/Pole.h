@@ -181,6 +181,13 @@ class Pole
     std::uint32_t SharedWith(const Move &cM, const Kletka &around) const;
     template <int Own, int Sign>
     void ShiftStone(Kletka *stone, std::int8_t znak, std::uint32_t which);
+    // Whether a side has a free cell that can win: a five, an open four, a
+    // double four, a four-three or a double three.
+    bool HasWinningCell(std::int32_t side) const;
+    // Whether cM (on a free cell) would give its side a free cell with a five
+    // it did not have; may say so of a border cell, never misses one.
+    bool GivesFive(const Move &cM) const;
+    template <int Own> bool GivesFiveOn(const Kletka *stone) const;
     // The value of a child at depth 0 after `made`, when it can be had
     // without making the move; see Search.cpp.
     bool LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std::int32_t &value);

@@ -162,6 +162,18 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
     if (mySearch.ePriceMode != PriceStones || !mySearch.bLeafShortcut)
         return false; // the other evaluations need sums a leaf does not keep
     const std::int32_t side = Opponent(made.iZnak);
+
+    // A leaf's value is that of the move, or 0 in a threat search, unless the
+    // side to move has won or has a five to block. A move only takes cells
+    // from the other side, so a side without a winning cell gets none, and
+    // without a five before, the mover has one after only if a line of the
+    // move gives one.
+    if ((ThreatNode(mode) || side != mySearch.iRootSide) && !HasWinningCell(side) &&
+        cSummary.iCount[ViewOf(made.iZnak)][DescriptionTotals::Five] == 0 && !GivesFive(made)) {
+        ++mySearch.iCalls;
+        value = ThreatNode(mode) ? 0 : made.iValue;
+        return true;
+    }
     const Kletka *five = nullptr;
     const DescriptionTotals after = LeafTotalsAfter(made, &five);
     DoskaDescription D(*this, side, mode, after, made);
