@@ -163,11 +163,12 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
         return false; // the other evaluations need sums a leaf does not keep
     const std::int32_t side = Opponent(made.iZnak);
 
-    // A leaf's value is that of the move, or 0 in a threat search, unless the
-    // side to move has won or has a five to block. A move only takes cells
-    // from the other side, so a side without a winning cell gets none, and
-    // without a five before, the mover has one after only if a line of the
-    // move gives one.
+    // In a threat search a leaf is worth 0, and with the root side's opponent
+    // to move it keeps the value of the move before it, unless the side to
+    // move has won or has a five to block. A move only takes cells from the
+    // other side, so a side without a winning cell gets none; and a mover
+    // without a five has one after the move only if a line of the move gives
+    // one. Such leaves need no sum-up at all.
     if ((ThreatNode(mode) || side != mySearch.iRootSide) && !HasWinningCell(side) &&
         cSummary.iCount[ViewOf(made.iZnak)][DescriptionTotals::Five] == 0 && !GivesFive(made)) {
         ++mySearch.iCalls;
