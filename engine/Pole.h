@@ -107,6 +107,13 @@ class Pole
     // last cell in list order where cM's side would have five, or null (exact
     // when that side has no such cell before the move).
     DescriptionTotals LeafTotalsAfter(const Move &cM, const Kletka **lastFive = nullptr) const;
+    // Whether a side has a free cell that can win: a five, an open four, a
+    // double four, a four-three or a double three. A move of the other side
+    // never gives it one.
+    bool HasWinningCell(std::int32_t side) const;
+    // Whether cM (on a free cell) would give its side a free cell with a five
+    // it did not have; may say so of a border cell, never misses one.
+    bool GivesFive(const Move &cM) const;
     std::int32_t RootSide() const { return mySearch.iRootSide; }
     std::int32_t Level() const { return mySearch.iLevel; }
     bool PhaseFlag() const { return mySearch.bAttackPhase; }
@@ -181,12 +188,6 @@ class Pole
     std::uint32_t SharedWith(const Move &cM, const Kletka &around) const;
     template <int Own, int Sign>
     void ShiftStone(Kletka *stone, std::int8_t znak, std::uint32_t which);
-    // Whether a side has a free cell that can win: a five, an open four, a
-    // double four, a four-three or a double three.
-    bool HasWinningCell(std::int32_t side) const;
-    // Whether cM (on a free cell) would give its side a free cell with a five
-    // it did not have; may say so of a border cell, never misses one.
-    bool GivesFive(const Move &cM) const;
     template <int Own> bool GivesFiveOn(const Kletka *stone) const;
     // The value of a child at depth 0 after `made`, when it can be had
     // without making the move; see Search.cpp.

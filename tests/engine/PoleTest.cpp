@@ -88,8 +88,15 @@ TEST(Pole, LeafTotalsAreThoseTheMoveLeaves)
                 for (int side : {KREST, NOL}) {
                     const Move m = M(d.x, d.y, side);
                     DescriptionTotals leaf = p.LeafTotalsAfter(m);
+                    // What lets the search skip the sum-up of a leaf.
+                    const bool otherCouldWin = p.HasWinningCell(Opponent(side));
+                    const bool hadFive = p.Summary().iCount[ViewOf(side)][DescriptionTotals::Five];
+                    const bool givesFive = p.GivesFive(m);
                     p.MakeMove(m);
                     DescriptionTotals made = p.Summary();
+                    ASSERT_TRUE(otherCouldWin || !p.HasWinningCell(Opponent(side)));
+                    ASSERT_TRUE(hadFive || givesFive ||
+                                made.iCount[ViewOf(side)][DescriptionTotals::Five] == 0);
                     p.BackMove();
                     for (int v = 0; v < 2; ++v) {
                         leaf.iCount[v][DescriptionTotals::Lively] = 0;
