@@ -220,6 +220,13 @@ void Pole::ShiftStone(Kletka *stone, std::int8_t znak, std::uint32_t which)
     }
 }
 
+bool Pole::NearOnALine(const Move &cM, const Kletka &cell) const
+{
+    const std::ptrdiff_t apart = &cell - &myCells[Padded(cM.x, cM.y)];
+    return apart >= -OffsetReach && apart <= OffsetReach &&
+           SharedNeighbours[apart + OffsetReach] != 0;
+}
+
 // A sum-up around `around`, one of the stone's neighbours, reads that cell and
 // its own neighbours and nothing else, so only the stone's neighbours among
 // them need its stone on their lines.

@@ -278,6 +278,7 @@ void Pole::MakeMove(const Move &cM)
     cell.iZnak = cM.iZnak;
     AddKletka(Padded(cM.x, cM.y));
     cDoneMoves.Push(cM);
+    myStoneHash ^= StoneKey(Padded(cM.x, cM.y), ViewOf(cM.iZnak));
 }
 
 void Pole::AddKletka(int a)
@@ -361,6 +362,7 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
         throw xParam("Pole::BackMove:Place to backmove is free");
     cell.iZnak = FREE;
     const int a = Padded(cM.x, cM.y);
+    myStoneHash ^= StoneKey(a, ViewOf(cM.iZnak));
     if (log == nullptr)
         cM.iZnak == KREST ? DelKletka<true, 0>(a) : DelKletka<true, 1>(a);
     else

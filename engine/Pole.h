@@ -6,6 +6,7 @@
 // the search does this thousands of times per move.
 
 #include "Containers.h"
+#include "LeafCache.h"
 #include "SearchState.h"
 #include "Types.h"
 
@@ -137,6 +138,9 @@ class Pole
 
     // Pole::Search calls since construction; only for statistics.
     std::uint64_t SearchCalls() const { return mySearch.iCalls; }
+    // Leaves whose totals were remembered from an earlier sum-up; only for
+    // statistics.
+    std::uint64_t RememberedLeaves() const { return myLeafCache.Hits(); }
 
     static const std::int32_t ThreatDepth[20];
     static const Coefficients AttackSet;
@@ -186,9 +190,18 @@ class Pole
     void PutOnLines(const Move &cM, const Kletka &around);
     void LiftFromLines(const Move &cM, const Kletka &around);
     std::uint32_t SharedWith(const Move &cM, const Kletka &around) const;
+    // Whether a cell is one of a move's neighbours (see Neighbours.h).
+    bool NearOnALine(const Move &cM, const Kletka &cell) const;
     template <int Own, int Sign>
     void ShiftStone(Kletka *stone, std::int8_t znak, std::uint32_t which);
     template <int Own> bool GivesFiveOn(const Kletka *stone) const;
+    // LeafTotalsAfter, and the totals of a leaf forced to block a five after
+    // the block, taken from the leaf cache where they were worked out before
+    // (LeafCache.cpp).
+    std::uint64_t KeyAfter(const Move &cM) const;
+    DescriptionTotals RememberedLeafTotals(const Move &cM, const Kletka **lastFive);
+    DescriptionTotals RememberedBlockTotals(const Move &made, const Move &block,
+                                            const DescriptionTotals &afterMade);
     // The value of a child at depth 0 after `made`, when it can be had
     // without making the move; see Search.cpp.
     bool LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std::int32_t &value);
@@ -226,6 +239,8 @@ class Pole
     DescriptionSummary cSummary;
     SearchState mySearch;
     DescriptionLog *myLog = nullptr; // the log of the move being made, if any
+    std::uint64_t myStoneHash = 0;   // the key of the stones on the board
+    LeafCache myLeafCache;
 };
 
 // Sorts n > 0 moves ascending by value and picks one at random from the top,

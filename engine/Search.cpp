@@ -112,6 +112,9 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     const Move *source = cCandidates.Data();
     for (int i = 0; i < n; ++i)
         L[i] = source[i];
+    if (d == 1) // the children are leaves: ask for what is remembered of them early
+        for (int i = 0; i < n; ++i)
+            myLeafCache.Prefetch(KeyAfter(L[i]));
 
     // Step 7. No best move yet; the children are of the opposite kind.
     std::int32_t best = maximizing ? -NothingFound : NothingFound;
@@ -152,7 +155,8 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
 
 // Most children at depth 0 are leaves: they take their value from the
 // summary alone, so the summary is worked out from what the move would change
-// instead of making it and taking it back. A child with a five to block
+// instead of making it and taking it back, or taken from the leaf cache when
+// the same stones were summed up before. A child with a five to block
 // searches one step deeper with the block as its only candidate; when that
 // position is a leaf in turn, it is worked out the same way one move further,
 // with the child's move put on the lines only. Anything else is left to
@@ -176,7 +180,7 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
         return true;
     }
     const Kletka *five = nullptr;
-    const DescriptionTotals after = LeafTotalsAfter(made, &five);
+    const DescriptionTotals after = RememberedLeafTotals(made, &five);
     DoskaDescription D(*this, side, mode, after, made);
     if (D.own.iStatus != 2) {
         ++mySearch.iCalls;
@@ -196,9 +200,7 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
     }
     const Move block{five->x, five->y, side, D.own.iValue};
     const eSearchMode next = ChildMode(mode);
-    PutOnLines(made, *five);
-    const DescriptionTotals blocked = TotalsAfter<true>(block, after, nullptr);
-    LiftFromLines(made, *five);
+    const DescriptionTotals blocked = RememberedBlockTotals(made, block, after);
     DoskaDescription G(*this, made.iZnak, next, blocked, block);
     if (G.own.iStatus == 2)
         return false;

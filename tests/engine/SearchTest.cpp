@@ -152,11 +152,13 @@ TEST(FindMove, TakesAFiveAndBlocksAFive)
 
 // Searches at every kind of level on random positions leave the board as it
 // was, and the leaves worked out without making their moves give the same
-// move, value and number of calls as making them.
+// move, value and number of calls as making them, also on a board whose leaf
+// cache holds what the searches of the other positions left there.
 TEST(FindMove, EverySearchLeavesTheBoardAsItFoundIt)
 {
     std::mt19937 rng(99);
     EngineRandom::SetFixedSeed(3);
+    Pole warm;
     for (int game = 0; game < 12; ++game) {
         Pole p;
         int sign = KREST;
@@ -185,11 +187,16 @@ TEST(FindMove, EverySearchLeavesTheBoardAsItFoundIt)
             EngineRandom::SetFixedSeed(level + 20);
             EXPECT_EQ(made.FindMove(sign, level), move) << "game " << game << " level " << level;
             EXPECT_EQ(made.SearchCalls() - madeCalls, p.SearchCalls() - calls);
+            warm.SetPosition(before.DoneMoves());
+            EngineRandom::SetFixedSeed(level + 20);
+            EXPECT_EQ(warm.FindMove(sign, level), move) << "game " << game << " level " << level;
+            EXPECT_EQ(warm.SearchCalls(), p.SearchCalls() - calls);
         }
         p.FindMoveInTime(sign, 0);
         ExpectSameBoard(p, before, /*sumsToo=*/false);
         EXPECT_EQ(p.TimeLimit(), 0);
     }
+    EXPECT_GT(warm.RememberedLeaves(), 0u);
 }
 
 TEST(FindMove, StopRequestUnwindsTheSearchAtOnce)
