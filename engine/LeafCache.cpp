@@ -33,14 +33,10 @@ void Restore(const LeafCache::Entry &e, DescriptionTotals &t)
 
 } // namespace
 
-LeafCache::Entry *LeafCache::Slot(std::uint64_t key)
+bool LeafCache::Allocate()
 {
-    if (!myEntries) {
-        if (++myAsked < WorthFrom)
-            return nullptr;
-        myEntries = std::make_unique<Entry[]>(Size);
-    }
-    return &myEntries[key & (Size - 1)];
+    myEntries = std::make_unique<Entry[]>(Size);
+    return true;
 }
 
 std::uint64_t Pole::KeyAfter(const Move &cM) const
@@ -54,10 +50,10 @@ std::uint64_t Pole::KeyAfter(const Move &cM) const
 // either does not use it or reaches the same outcome with any of them.
 DescriptionTotals Pole::RememberedLeafTotals(const Move &cM, const Kletka **lastFive)
 {
-    const std::uint64_t key = KeyAfter(cM);
-    LeafCache::Entry *e = myLeafCache.Slot(key);
-    if (e == nullptr)
+    if (!myLeafCache.InUse())
         return LeafTotalsAfter(cM, lastFive);
+    const std::uint64_t key = KeyAfter(cM);
+    LeafCache::Entry *e = &myLeafCache.Slot(key);
     // The same stones may have been reached with another last move, so the
     // cell is kept by its place on the board. One that is not near the move
     // cannot be this leaf's (only two positions sharing a key could bring
@@ -82,7 +78,7 @@ DescriptionTotals Pole::RememberedBlockTotals(const Move &made, const Move &bloc
 {
     const std::uint64_t key =
         KeyAfter(made) ^ StoneKey(Padded(block.x, block.y), ViewOf(block.iZnak));
-    LeafCache::Entry *e = myLeafCache.Slot(key);
+    LeafCache::Entry *e = myLeafCache.Allocated() ? &myLeafCache.Slot(key) : nullptr;
     DescriptionTotals t = afterMade;
     if (e != nullptr && myLeafCache.Holds(*e, key)) {
         Restore(*e, t);

@@ -46,9 +46,14 @@ class LeafCache
     LeafCache(const LeafCache &) {}
     LeafCache &operator=(const LeafCache &) { return *this; }
 
-    // The slot for a key, or null until enough leaves have asked for one to
-    // pay for clearing the table: most boards search little or not at all.
-    Entry *Slot(std::uint64_t key);
+    // Whether the table is in use: only once enough leaves have asked for it
+    // to pay for clearing it, since most boards search little or not at all.
+    bool InUse() { return myEntries != nullptr || (++myAsked >= WorthFrom && Allocate()); }
+    bool Allocated() const { return myEntries != nullptr; }
+    // The slot for a key, once in use.
+    Entry &Slot(std::uint64_t key) { return myEntries[key & (Size - 1)]; }
+    // Asks for the slot to be brought into the cache ahead of its use.
+    void Prefetch(std::uint64_t key) const { __builtin_prefetch(&myEntries[key & (Size - 1)]); }
     // Whether a slot holds what was remembered for the key (never for key 0,
     // the mark of an empty slot).
     bool Holds(const Entry &e, std::uint64_t key)
@@ -59,14 +64,10 @@ class LeafCache
     }
     // Leaves whose totals came from the table; only for statistics.
     std::uint64_t Hits() const { return myHits; }
-    // Asks for the slot to be brought into the cache ahead of its use.
-    void Prefetch(std::uint64_t key) const
-    {
-        if (myEntries)
-            __builtin_prefetch(&myEntries[key & (Size - 1)]);
-    }
 
   private:
+    bool Allocate();
+
     static constexpr std::size_t Size = std::size_t(1) << 15;
     static constexpr std::uint64_t WorthFrom = 1 << 15; // leaves
     std::unique_ptr<Entry[]> myEntries;

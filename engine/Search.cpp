@@ -112,7 +112,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     const Move *source = cCandidates.Data();
     for (int i = 0; i < n; ++i)
         L[i] = source[i];
-    if (d == 1) // the children are leaves: ask for what is remembered of them early
+    if (d == 1 && myLeafCache.Allocated()) // leaves: ask early for what is remembered
         for (int i = 0; i < n; ++i)
             myLeafCache.Prefetch(KeyAfter(L[i]));
 
