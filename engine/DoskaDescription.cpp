@@ -79,7 +79,6 @@ void DoskaDescription::TakeTotals(const DescriptionTotals &totals)
         const std::int32_t *count = totals.iCount[view];
         H.iStoneValueSum = totals.iStoneValueSum[view];
         H.iStoneBlockSum = totals.iStoneBlockSum[view];
-        H.iFreeValueSum = totals.iFreeValueSum[view];
         H.iFives = count[S::Five];
         H.iOpenFours = count[S::OpenFour];
         H.iFours = count[S::Four];
@@ -161,12 +160,21 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N, co
             Wrap(std::int64_t(c.c[0]) * N.iStoneValueSum + std::int64_t(c.c[1]) * N.iStoneBlockSum -
                  std::int64_t(c.c[2]) * K.iStoneValueSum - std::int64_t(c.c[3]) * K.iStoneBlockSum);
         break;
-    case PriceFreeCells:
+    case PriceFreeCells: {
+        // Only this evaluation reads the free cells' values, so their sums
+        // are counted here rather than kept up to date by every move.
+        const BoundedList<MoveDescription> &list = myPole.Descriptions();
+        for (int i = 0; i < list.GetCurSize(); ++i)
+            if (list[i].iZnak == FREE) {
+                K.iFreeValueSum += list[i].side[0].iValueSum;
+                N.iFreeValueSum += list[i].side[1].iValueSum;
+            }
         kValue =
             Wrap(std::int64_t(c.e[0]) * K.iFreeValueSum - std::int64_t(c.e[1]) * N.iFreeValueSum);
         nValue =
             Wrap(std::int64_t(c.e[0]) * N.iFreeValueSum - std::int64_t(c.e[1]) * K.iFreeValueSum);
         break;
+    }
     case PriceRunningSums: {
         const std::int32_t *s = myPole.RunningSums();
         kValue = Wrap(std::int64_t(c.c[0]) * s[0] + std::int64_t(c.c[1]) * s[1] -

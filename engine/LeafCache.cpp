@@ -20,7 +20,7 @@ void Keep(const DescriptionTotals &t, LeafCache::Entry &e)
     }
 }
 
-// The Lively counts and the free value sums stay as they are: no leaf reads them.
+// The Lively counts stay as they are: no leaf reads them.
 void Restore(const LeafCache::Entry &e, DescriptionTotals &t)
 {
     for (int view = 0; view < 2; ++view) {

@@ -108,9 +108,8 @@ template DescriptionTotals Pole::TotalsAfter<true>(const Move &, const Descripti
 // The totals are plain sums over the descriptions, so adding what the move
 // would change in each cell it touches (the cells AddKletka describes again)
 // gives what making it would, without writing anything. A cell whose highest
-// weight stays below a three can change only its Lively category and its free
-// value sum, which no leaf reads; it is skipped, so those two are left as they
-// were.
+// weight stays below a three can change only its Lively category, which no
+// leaf reads; it is skipped, so that count is left as it was.
 //
 // FromClasses: the board's last stone is on the lines only (see ShiftStone),
 // so the descriptions near it are stale; every side is described afresh from

@@ -23,6 +23,22 @@ std::uint16_t EmptyCode(int x, int y, int dir)
     return code;
 }
 
+// What a stone adds to the summary: its own side's values and the other
+// side's weights over its four lines, which it blocks. Both are sums over the
+// lines, so a stone's description keeps none of it: a line that changes class
+// changes the summary by its own difference (DescribeStone), and a stone that
+// leaves takes away what its lines give at that moment.
+void StoneSums(const Kletka &cell, std::int32_t znak, std::int32_t &value, std::int32_t &block)
+{
+    const int v = ViewOf(znak);
+    value = 0;
+    block = 0;
+    for (int dir = 0; dir < 4; ++dir) {
+        value += LineValue[cell.iClass[v][dir]];
+        block += LineWeight[cell.iClass[1 - v][dir]];
+    }
+}
+
 } // namespace
 
 const std::int32_t Pole::ThreatDepth[20] = {0,  0,  0, 4, 5, 6, 7, 8, 9, 11,
@@ -120,23 +136,23 @@ void Pole::Describe(const Kletka &cell, unsigned views)
         // The cell was taken or freed: out of the summary as it was, in as it is.
         Account(d, cell.iDesc, -1);
         d.iZnak = cell.iZnak;
-        DescribeClasses(cell, d);
-        if (cell.iZnak != FREE)
-            KeepStoneSums(d);
+        if (cell.iZnak == FREE) {
+            DescribeClasses(cell, d);
+        } else {
+            d.side[0] = d.side[1] = SideLines{};
+            d.iTotal = 0;
+        }
         Account(d, cell.iDesc, +1);
         return;
     }
     // Otherwise only the points of view whose lines changed are described
     // again, and only what changed goes into the summary.
-    DescriptionSummary &s = cSummary;
     for (int view = 0; view < 2; ++view) {
         if (!(views & (1u << view)))
             continue;
         SideLines &lines = d.side[view];
         const unsigned was = lines.iCategories;
-        const std::int32_t value = lines.iValueSum;
         DescribeSide(cell.iClass[view], lines);
-        s.iFreeValueSum[view] += lines.iValueSum - value;
         const unsigned is = lines.iCategories;
         if (was != is)
             Recategorize(view, cell.iDesc, was, is);
@@ -144,33 +160,11 @@ void Pole::Describe(const Kletka &cell, unsigned views)
     d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }
 
-// A stone's description holds only what the summary takes from it: its own
-// side's value sum and the other side's weight sum (how much it blocks). Both
-// are sums over the four lines, so a line that changed class changes them by
-// its own difference.
-void Pole::KeepStoneSums(MoveDescription &d)
-{
-    const int v = ViewOf(d.iZnak);
-    const std::int16_t value = d.side[v].iValueSum;
-    const std::int16_t block = d.side[1 - v].iWeightSum;
-    d.side[v] = SideLines{};
-    d.side[1 - v] = SideLines{};
-    d.side[v].iValueSum = value;
-    d.side[1 - v].iWeightSum = block;
-    d.iTotal = 0;
-}
-
 void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
 {
-    MoveDescription &d = cDescriptions.Data()[cell.iDesc];
-    LogDescription(cell.iDesc);
     const int v = ViewOf(cell.iZnak);
-    const std::int32_t value = LineValue[cell.iClass[v][dir]] - LineValue[was[v]];
-    const std::int32_t block = LineWeight[cell.iClass[1 - v][dir]] - LineWeight[was[1 - v]];
-    d.side[v].iValueSum = static_cast<std::int16_t>(d.side[v].iValueSum + value);
-    d.side[1 - v].iWeightSum = static_cast<std::int16_t>(d.side[1 - v].iWeightSum + block);
-    cSummary.iStoneValueSum[v] += value;
-    cSummary.iStoneBlockSum[v] += block;
+    cSummary.iStoneValueSum[v] += LineValue[cell.iClass[v][dir]] - LineValue[was[v]];
+    cSummary.iStoneBlockSum[v] += LineWeight[cell.iClass[1 - v][dir]] - LineWeight[was[1 - v]];
 }
 
 // Moves a free cell's slot between the category sets of one point of view.
@@ -205,20 +199,15 @@ void Pole::UndoFlips(const DescriptionLog &log)
 void Pole::Account(const MoveDescription &d, int slot, std::int32_t sign)
 {
     DescriptionSummary &s = cSummary;
-    if (d.iZnak == KREST) {
-        s.iStoneValueSum[0] += sign * d.side[0].iValueSum;
-        s.iStoneBlockSum[0] += sign * d.side[1].iWeightSum;
-        return;
-    }
-    if (d.iZnak == NOL) {
-        s.iStoneValueSum[1] += sign * d.side[1].iValueSum;
-        s.iStoneBlockSum[1] += sign * d.side[0].iWeightSum;
+    if (d.iZnak != FREE) {
+        std::int32_t value, block;
+        StoneSums(myCells[Padded(d.x, d.y)], d.iZnak, value, block);
+        s.iStoneValueSum[ViewOf(d.iZnak)] += sign * value;
+        s.iStoneBlockSum[ViewOf(d.iZnak)] += sign * block;
         return;
     }
     for (int view = 0; view < 2; ++view) {
-        const SideLines &lines = d.side[view];
-        s.iFreeValueSum[view] += sign * lines.iValueSum;
-        const unsigned mask = lines.iCategories;
+        const unsigned mask = d.side[view].iCategories;
         if (mask != 0)
             Recategorize(view, slot, sign > 0 ? 0 : mask, sign > 0 ? mask : 0);
     }

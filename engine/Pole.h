@@ -45,7 +45,6 @@ struct DescriptionTotals {
 
     std::int32_t iStoneValueSum[2] = {};
     std::int32_t iStoneBlockSum[2] = {};
-    std::int32_t iFreeValueSum[2] = {};
     std::int32_t iCount[2][CategoryCount] = {};
 
     bool operator==(const DescriptionTotals &) const = default;
@@ -103,8 +102,8 @@ class Pole
     const std::int32_t *RunningSums() const { return mySums; }
     const DescriptionSummary &Summary() const { return cSummary; }
     // The summary's totals as making cM (on a free cell) would leave them,
-    // worked out without making it: all but the Lively counts and the free
-    // value sums, which a search leaf does not read. With lastFive, also the
+    // worked out without making it: all but the Lively counts, which a
+    // search leaf does not read. With lastFive, also the
     // last cell in list order where cM's side would have five, or null (exact
     // when that side has no such cell before the move).
     DescriptionTotals LeafTotalsAfter(const Move &cM, const Kletka **lastFive = nullptr) const;
@@ -220,7 +219,6 @@ class Pole
     void Describe(const Kletka &cell, unsigned views);
     // A stone whose line in direction dir changed from the classes `was`.
     void DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2]);
-    static void KeepStoneSums(MoveDescription &d);
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
     void Recategorize(int view, int slot, unsigned was, unsigned is);
     void UndoFlips(const DescriptionLog &log);

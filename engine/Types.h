@@ -58,8 +58,7 @@ constexpr int ViewOf(std::int32_t znak)
 }
 
 // What a side would have on a free cell. A stone's description keeps only
-// what the board's summary takes from it, its own side's iValueSum and the
-// other side's iWeightSum; the rest of its two sides and iTotal are zero.
+// its place and its sign; the rest is zero.
 struct MoveDescription {
     std::int16_t x = 0;
     std::int16_t y = 0;
