@@ -183,6 +183,16 @@ void Pole::CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **l
                     FromClasses ? HighestWeight(n.iClass[view]) : list[n.iDesc].side[view].iMax;
                 if (max < ThreeWeight && LineWeight[is[view]] < ThreeWeight)
                     continue;
+                if (!FromClasses) {
+                    // The categories follow the two highest weights alone: a
+                    // line that keeps its weight, or stays below the second
+                    // highest and reaches it at most, changes neither.
+                    const int second = list[n.iDesc].side[view].iSecond;
+                    const int before = LineWeight[n.iClass[view][nb.dir]];
+                    const int after = LineWeight[is[view]];
+                    if (before == after || (before < second && after <= second))
+                        continue;
+                }
                 was = sideOf(n, view);
             }
             std::uint8_t cls[4] = {n.iClass[view][0], n.iClass[view][1], n.iClass[view][2],

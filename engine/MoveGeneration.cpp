@@ -209,14 +209,14 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
         }
         const S &sum = myPole.Summary();
         auto bitsOf = [&](int view, Walk walk, int w) -> std::uint64_t {
-            const auto &sets = sum.cMembers[view];
+            const std::uint64_t *sets = sum.cMembers[w][view];
             switch (walk) {
             case Lively:
-                return sets[S::Lively][w];
+                return sets[S::Lively];
             case Three:
-                return sets[S::ThreeOrBetter][w];
+                return sets[S::ThreeOrBetter];
             case Four:
-                return sets[S::Four][w] | sets[S::OpenFour][w] | sets[S::Five][w];
+                return sets[S::Four] | sets[S::OpenFour] | sets[S::Five];
             default:
                 return 0;
             }

@@ -4,6 +4,7 @@
 #include "Neighbours.h"
 
 #include <chrono>
+#include <cstring>
 
 namespace
 {
@@ -48,10 +49,9 @@ const Coefficients Pole::DefenceSet = {{32, 1024, 32768, 1}, {1, 32}};
 
 int DescriptionSummary::Last(int view, Category c) const
 {
-    const std::uint64_t *bits = cMembers[view][c];
     for (int w = Words - 1; w >= 0; --w)
-        if (bits[w] != 0)
-            return 64 * w + 63 - __builtin_clzll(bits[w]);
+        if (const std::uint64_t bits = cMembers[w][view][c]; bits != 0)
+            return 64 * w + 63 - __builtin_clzll(bits);
     return -1;
 }
 
@@ -170,28 +170,12 @@ void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
 // Moves a free cell's slot between the category sets of one point of view.
 void Pole::Recategorize(int view, int slot, unsigned was, unsigned is)
 {
-    if (myLog != nullptr)
-        myLog->flips[myLog->flipCount++] = {static_cast<std::uint16_t>(slot),
-                                            static_cast<std::uint8_t>(view),
-                                            static_cast<std::uint8_t>(was ^ is)};
     const std::uint64_t bit = std::uint64_t(1) << (slot & 63);
-    const int word = slot >> 6;
+    std::uint64_t *sets = cSummary.cMembers[slot >> 6][view];
     for (unsigned changed = was ^ is; changed != 0; changed &= changed - 1) {
         const int c = __builtin_ctz(changed);
         cSummary.iCount[view][c] += (is >> c) & 1 ? 1 : -1;
-        cSummary.cMembers[view][c][word] ^= bit;
-    }
-}
-
-// Undoes the moves between category sets that a logged move made; the
-// counts come back with the totals.
-void Pole::UndoFlips(const DescriptionLog &log)
-{
-    for (int i = 0; i < log.flipCount; ++i) {
-        const DescriptionLog::Flip &f = log.flips[i];
-        const std::uint64_t bit = std::uint64_t(1) << (f.slot & 63);
-        for (unsigned changed = f.categories; changed != 0; changed &= changed - 1)
-            cSummary.cMembers[f.view][__builtin_ctz(changed)][f.slot >> 6] ^= bit;
+        sets[c] ^= bit;
     }
 }
 
@@ -316,7 +300,11 @@ void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
 {
     log.count = 0;
     log.firstNew = cDescriptions.GetCurSize();
-    log.flipCount = 0;
+    // The move takes at most a slot for every cell it describes.
+    constexpr int Words = DescriptionSummary::Words;
+    const int words = (log.firstNew + DescriptionLog::MaxDescribed + 63) / 64;
+    log.words = words < Words ? words : Words;
+    std::memcpy(log.members, cSummary.cMembers, log.words * sizeof(DescriptionSummary::SetWords));
     log.totals = cSummary;
     myLog = &log;
     try {
@@ -360,7 +348,8 @@ void Pole::BackMoveImpl(const DescriptionLog *log)
         for (int i = 0; i < log->count; ++i)
             cDescriptions.Data()[log->index[i]] = log->saved[i];
         static_cast<DescriptionTotals &>(cSummary) = log->totals;
-        UndoFlips(*log);
+        std::memcpy(cSummary.cMembers, log->members,
+                    log->words * sizeof(DescriptionSummary::SetWords));
     }
     if (cell.iDesc != -1) {
         if (cM.iZnak != KREST && cM.iZnak != NOL)

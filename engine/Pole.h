@@ -55,10 +55,13 @@ struct DescriptionTotals {
 // walk every described cell. Index 0 of the per-side arrays is KREST's point
 // of view, 1 NOL's; the category sets hold free cells only, one bit per slot
 // of the description list, so the lowest bit is the first cell in list order.
+// The sets are stored word by word, every set's first 64 slots first, so that
+// the words a search has in use are one block to save and restore.
 struct DescriptionSummary : DescriptionTotals {
     static constexpr int Words = (CellCount + 63) / 64;
+    using SetWords = std::uint64_t[2][CategoryCount];
 
-    std::uint64_t cMembers[2][CategoryCount][Words] = {};
+    SetWords cMembers[Words] = {};
 
     // The slot of the last member in list order, or -1.
     int Last(int view, Category c) const;
@@ -146,29 +149,22 @@ class Pole
     static const Coefficients DefenceSet;
 
   private:
-    // The descriptions that a move changed, as they were, the summary's
-    // totals before it and the category sets it changed. The search takes its
+    // The descriptions that a move changed, as they were, and the summary
+    // before it: its totals and the words of the category sets that the
+    // slots in use (and those the move can take) lie in. The search takes its
     // moves back by restoring them, which gives exactly what describing the
     // cells again would, at a fraction of the cost.
     struct DescriptionLog {
-        // A stone describes itself and its 32 neighbours once each, and each
-        // description can move a slot in the category sets of both sides;
-        // the stone's own slot leaves its free-cell categories as well.
+        // A stone describes itself and its 32 neighbours once each.
         static constexpr int MaxDescribed = 33;
-        static constexpr int MaxFlips = 2 * MaxDescribed + 2;
-        struct Flip {
-            std::uint16_t slot;
-            std::uint8_t view;
-            std::uint8_t categories; // the category sets the slot entered or left
-        };
         int count = 0;
         int firstNew = 0; // slots from here on were taken by the move
-        int flipCount = 0;
+        int words = 0;    // the words of the category sets saved
         std::int32_t index[MaxDescribed];
         union {
             MoveDescription saved[MaxDescribed];
         };
-        Flip flips[MaxFlips];
+        DescriptionSummary::SetWords members[DescriptionSummary::Words];
         DescriptionTotals totals;
         DescriptionLog() {}
     };
@@ -221,7 +217,6 @@ class Pole
     void DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2]);
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
     void Recategorize(int view, int slot, unsigned was, unsigned is);
-    void UndoFlips(const DescriptionLog &log);
     // Search with a flag telling whether the caller uses the returned cell
     // or only its value; most nodes need only the value.
     Move SearchNode(std::int32_t iz, std::int32_t depth, std::int32_t bound, eSearchMode mode,

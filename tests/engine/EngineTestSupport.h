@@ -44,7 +44,7 @@ inline DescriptionSummary Tally(const Pole &p)
             const int max = d.side[v].iMax, second = d.side[v].iSecond;
             auto put = [&](S::Category c) {
                 ++s.iCount[v][c];
-                s.cMembers[v][c][i / 64] |= std::uint64_t(1) << (i % 64);
+                s.cMembers[i / 64][v][c] |= std::uint64_t(1) << (i % 64);
             };
             if (max == 64)
                 put(S::Five);
