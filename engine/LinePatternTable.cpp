@@ -251,22 +251,43 @@ constexpr std::uint8_t CategoriesOf(int max, int second)
     return static_cast<std::uint8_t>(m);
 }
 
-constexpr int MaxWeight = 64;
-
-constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> BuildCategories()
+// The distinct weights, ascending; a weight's rank is its place here.
+struct RankedWeights {
+    std::array<std::int32_t, WeightRanks> weight{};
+    int count = 0;
+};
+constexpr RankedWeights BuildRankedWeights()
 {
-    std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> all{};
-    for (int max = 0; max <= MaxWeight; ++max)
-        for (int second = 0; second <= MaxWeight; ++second)
-            all[max][second] = CategoriesOf(max, second);
-    return all;
+    RankedWeights ranked;
+    for (int c = 0; c < LinePattern::ClassCount; ++c) {
+        const std::int32_t w = LineWeight[c];
+        int at = 0;
+        while (at < ranked.count && ranked.weight[at] < w)
+            ++at;
+        if (at < ranked.count && ranked.weight[at] == w)
+            continue;
+        for (int k = ranked.count; k > at; --k)
+            ranked.weight[k] = ranked.weight[k - 1];
+        ranked.weight[at] = w;
+        ++ranked.count;
+    }
+    return ranked;
+}
+constexpr RankedWeights Ranked = BuildRankedWeights();
+static_assert(Ranked.count <= WeightRanks);
+
+constexpr int RankOf(std::int32_t weight)
+{
+    int r = 0;
+    while (Ranked.weight[r] != weight)
+        ++r;
+    return r;
 }
 
-// A class's key in direction dir: the value in the high half, then the
-// weight, then the direction in the two lowest bits.
-constexpr std::int32_t LineKey(int dir, int c)
+// A class's key in direction dir.
+constexpr std::uint8_t LineKey(int dir, int c)
 {
-    return LineValue[c] << 16 | LineWeight[c] << 2 | dir;
+    return static_cast<std::uint8_t>(RankOf(LineWeight[c]) << 2 | dir);
 }
 
 constexpr std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount>
@@ -275,23 +296,35 @@ BuildPairKeys(int firstDir)
     std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount> pairs{};
     for (int a = 0; a < LinePattern::ClassCount; ++a)
         for (int b = 0; b < LinePattern::ClassCount; ++b) {
-            const std::int32_t ka = LineKey(firstDir, a);
-            const std::int32_t kb = LineKey(firstDir + 1, b);
-            const std::int32_t wa = ka & 0xFFFF;
-            const std::int32_t wb = kb & 0xFFFF;
-            pairs[a * LinePattern::ClassCount + b] = {
-                ka + kb, static_cast<std::uint16_t>(wa > wb ? wa : wb),
-                static_cast<std::uint16_t>(wa > wb ? wb : wa)};
+            const std::uint8_t ka = LineKey(firstDir, a);
+            const std::uint8_t kb = LineKey(firstDir + 1, b);
+            const std::uint32_t weights = static_cast<std::uint32_t>(LineWeight[a] + LineWeight[b]);
+            const std::uint32_t values = static_cast<std::uint32_t>(LineValue[a] + LineValue[b]);
+            pairs[a * LinePattern::ClassCount + b] = {values << 16 | weights, ka > kb ? ka : kb,
+                                                      ka > kb ? kb : ka};
         }
     return pairs;
+}
+
+constexpr std::array<TopTwoLines, TopTwoCount> BuildTopTwo()
+{
+    std::array<TopTwoLines, TopTwoCount> all{};
+    for (int top = 0; top < 4 * Ranked.count; ++top)
+        for (int second = 0; second < Ranked.count; ++second) {
+            const std::int32_t max = Ranked.weight[top >> 2];
+            const std::int32_t next = Ranked.weight[second];
+            all[TopTwoIndex(top, second << 2)] = {
+                static_cast<std::int16_t>(max), static_cast<std::int16_t>(next),
+                static_cast<std::int8_t>(top & 3), CategoriesOf(max, next)};
+        }
+    return all;
 }
 
 } // namespace
 
 constexpr std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount> LinePairs[2] =
     {BuildPairKeys(0), BuildPairKeys(2)};
-constexpr std::array<std::array<std::uint8_t, MaxWeight + 1>, MaxWeight + 1> CategoryTable =
-    BuildCategories();
+constexpr std::array<TopTwoLines, TopTwoCount> TopTwoTable = BuildTopTwo();
 const std::int32_t *const LinePatternTable = TheTable.data();
 const std::uint8_t *const DenseClassTable = TheDenseTable.data();
 

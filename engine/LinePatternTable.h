@@ -7,7 +7,10 @@
 #include "Types.h"
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace LinePattern
 {
@@ -26,21 +29,46 @@ extern const std::int32_t LineWeight[LinePattern::ClassCount];
 extern const std::int32_t LineValue[LinePattern::ClassCount];
 // Two directions' classes at once: directions 0 and 1 in LinePairs[0],
 // 2 and 3 in LinePairs[1], indexed by first * ClassCount + second. A class's
-// key in a direction is its value in the high half, then its weight, then
-// the direction in the two lowest bits, so that summing keys sums weights and
-// values at once, and the highest key is the highest weight, ties going to
-// the highest-numbered direction.
+// key in a direction is the rank of its weight among the distinct weights,
+// then the direction in the two lowest bits, so that the highest key is the
+// highest weight, ties going to the highest-numbered direction.
 struct LinePairKeys {
-    std::int32_t sum; // the two keys added
-    std::uint16_t hi; // the higher key's low half (weight and direction)
-    std::uint16_t lo; // the lower one's
+    std::uint32_t sums; // the two weights added in the low half, the two values in the high half
+    std::uint8_t hi;    // the higher key
+    std::uint8_t lo;    // the lower one
 };
 extern const std::array<LinePairKeys, LinePattern::ClassCount * LinePattern::ClassCount>
     LinePairs[2];
 
-// The categories (a bit per DescriptionSummary::Category) of a free cell by
-// the highest and second highest weight of one side.
-extern const std::array<std::array<std::uint8_t, 65>, 65> CategoryTable;
+// What a side keeps of its two highest lines, by the highest key and the
+// rank of the second highest (TopTwoIndex): their weights, the direction of
+// the highest, and the categories (a bit per DescriptionSummary::Category) of
+// a free cell with those weights.
+struct TopTwoLines {
+    std::int16_t iMax;
+    std::int16_t iSecond;
+    std::int8_t iMaxDir;
+    std::uint8_t iCategories;
+};
+constexpr int WeightRanks = 16; // room for every distinct weight
+constexpr int TopTwoCount = 4 * WeightRanks * WeightRanks;
+constexpr int TopTwoIndex(unsigned topKey, unsigned secondKey)
+{
+    return static_cast<int>(topKey * WeightRanks + (secondKey >> 2));
+}
+extern const std::array<TopTwoLines, TopTwoCount> TopTwoTable;
+
+// SideLines keeps the weight sum and the value sum as the low and high half
+// of the pair sums, and the fields of TopTwoLines in the same order.
+constexpr std::size_t SideLinesTopTwoSize = offsetof(TopTwoLines, iCategories) + 1;
+static_assert(std::endian::native == std::endian::little, "the low half is the first field");
+static_assert(offsetof(SideLines, iValueSum) == offsetof(SideLines, iWeightSum) + 2);
+static_assert(offsetof(SideLines, iSecond) - offsetof(SideLines, iMax) ==
+                  offsetof(TopTwoLines, iSecond) &&
+              offsetof(SideLines, iMaxDir) - offsetof(SideLines, iMax) ==
+                  offsetof(TopTwoLines, iMaxDir) &&
+              offsetof(SideLines, iCategories) - offsetof(SideLines, iMax) ==
+                  offsetof(TopTwoLines, iCategories));
 
 // The table itself, a flat array indexed by the raw code.
 extern const std::int32_t *const LinePatternTable;
@@ -77,17 +105,15 @@ inline void DescribeSide(const std::uint8_t cls[4], SideLines &s)
     // bottoms of both pairs.
     const LinePairKeys &a = LinePairs[0][cls[0] * LinePattern::ClassCount + cls[1]];
     const LinePairKeys &b = LinePairs[1][cls[2] * LinePattern::ClassCount + cls[3]];
-    const std::int32_t all = a.sum + b.sum;
-    const std::int32_t top = a.hi > b.hi ? a.hi : b.hi;
-    const std::int32_t lowerTop = a.hi > b.hi ? b.hi : a.hi;
-    const std::int32_t lowerRest = a.lo > b.lo ? a.lo : b.lo;
-    const std::int32_t second = lowerTop > lowerRest ? lowerTop : lowerRest;
-    s.iMax = top >> 2;
-    s.iSecond = second >> 2;
-    s.iWeightSum = ((all & 0xFFFF) - (0 + 1 + 2 + 3)) >> 2;
-    s.iValueSum = all >> 16;
-    s.iMaxDir = static_cast<std::int8_t>(top & 3);
-    s.iCategories = CategoryTable[top >> 2][second >> 2];
+    const std::uint32_t sums = a.sums + b.sums;
+    const unsigned top = a.hi > b.hi ? a.hi : b.hi;
+    const unsigned lowerTop = a.hi > b.hi ? b.hi : a.hi;
+    const unsigned lowerRest = a.lo > b.lo ? a.lo : b.lo;
+    const unsigned second = lowerTop > lowerRest ? lowerTop : lowerRest;
+    // Two block copies: field by field, the compiler would assemble the
+    // 16-bit fields into one wide store, which costs more than it saves.
+    std::memcpy(&s.iWeightSum, &sums, sizeof sums);
+    std::memcpy(&s.iMax, &TopTwoTable[TopTwoIndex(top, second)], SideLinesTopTwoSize);
 }
 
 // The same as DescribeCell from the classes the cell keeps for its lines.

@@ -42,10 +42,10 @@ struct Place {
 // below is KREST's point of view, index 1 NOL's. Narrow fields (the last two
 // fit in a byte) keep a description in half a cache line.
 struct SideLines {
-    std::int16_t iMax = 0;        // highest LineWeight over the four directions
-    std::int16_t iSecond = 0;     // second highest
     std::int16_t iWeightSum = 0;  // sum of the four LineWeights
     std::int16_t iValueSum = 0;   // sum of the four LineValues
+    std::int16_t iMax = 0;        // highest LineWeight over the four directions
+    std::int16_t iSecond = 0;     // second highest
     std::int8_t iMaxDir = 0;      // direction of the highest
     std::uint8_t iCategories = 0; // the summary's category sets a free cell is in
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 TEST(LinePatternTableTest, ClassCountsOverAllMeaningfulCodes)
@@ -51,4 +52,33 @@ TEST(LinePatternTableTest, DenseCodesClassLikeTheirSixteenBitForm)
         ASSERT_EQ(DenseClassTable[dense], LinePatternTable[code]) << std::hex << code;
     }
     EXPECT_EQ(meaningful, DenseCodeCount);
+}
+
+// A side's description from its four classes, against the plain rule: the
+// highest and second highest weight over the four lines (ties count twice),
+// the highest-numbered direction holding the highest, and the sums.
+TEST(LinePatternTableTest, DescribeSideFollowsTheRuleForEveryFourClasses)
+{
+    constexpr int N = LinePattern::ClassCount;
+    std::uint8_t cls[4];
+    for (int i = 0; i < N * N * N * N; ++i) {
+        for (int dir = 0, rest = i; dir < 4; ++dir, rest /= N)
+            cls[dir] = static_cast<std::uint8_t>(rest % N);
+        int weights[4], maxDir = 0, weightSum = 0, valueSum = 0;
+        for (int dir = 0; dir < 4; ++dir) {
+            weights[dir] = LineWeight[cls[dir]];
+            if (weights[dir] >= weights[maxDir])
+                maxDir = dir;
+            weightSum += weights[dir];
+            valueSum += LineValue[cls[dir]];
+        }
+        std::sort(weights, weights + 4);
+        SideLines s;
+        DescribeSide(cls, s);
+        ASSERT_EQ(s.iMax, weights[3]) << i;
+        ASSERT_EQ(s.iSecond, weights[2]) << i;
+        ASSERT_EQ(s.iMaxDir, maxDir) << i;
+        ASSERT_EQ(s.iWeightSum, weightSum) << i;
+        ASSERT_EQ(s.iValueSum, valueSum) << i;
+    }
 }
