@@ -155,58 +155,62 @@ void Pole::CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **l
     t.iStoneValueSum[Own] += lines[Own].iValueSum;
     t.iStoneBlockSum[Own] += lines[Other].iWeightSum;
 
-    // Not unrolled: the body is large, and a leaf should not push the making
-    // of moves out of the instruction cache.
+    // Unrolled by direction only, so that each copy reads its lines at fixed
+    // places: the whole body 32 times would push the making of moves out of
+    // the instruction cache.
 #pragma GCC unroll 1
-    for (const Neighbour &nb : Neighbours) {
-        const Kletka &n = stone[nb.offset];
-        // A cell without a description gets one only when the stone is near.
-        const bool fresh = !described(n);
-        if (fresh && !(nb.near && n.iNear == 0))
-            continue;
-        const int slot = fresh ? nextSlot++ : n.iDesc;
-        std::uint8_t is[2];
-        is[Own] = DenseClassTable[n.LineCode[Own][nb.dir] - nb.unit];
-        is[Other] = DenseClassTable[n.LineCode[Other][nb.dir] - 2 * nb.unit];
-        if (n.iZnak != FREE) {
-            const int v = ViewOf(n.iZnak);
-            t.iStoneValueSum[v] += LineValue[is[v]] - LineValue[n.iClass[v][nb.dir]];
-            t.iStoneBlockSum[v] += LineWeight[is[1 - v]] - LineWeight[n.iClass[1 - v][nb.dir]];
-            continue;
-        }
-        for (int view = 0; view < 2; ++view) {
-            SideLines was;
-            if (!fresh) {
-                if (is[view] == n.iClass[view][nb.dir])
-                    continue;
-                const int max =
-                    FromClasses ? HighestWeight(n.iClass[view]) : list[n.iDesc].side[view].iMax;
-                if (max < ThreeWeight && LineWeight[is[view]] < ThreeWeight)
-                    continue;
-                if (!FromClasses) {
-                    // The categories follow the two highest weights alone: a
-                    // line that keeps its weight, or stays below the second
-                    // highest and reaches it at most, changes neither.
-                    const int second = list[n.iDesc].side[view].iSecond;
-                    const int before = LineWeight[n.iClass[view][nb.dir]];
-                    const int after = LineWeight[is[view]];
-                    if (before == after || (before < second && after <= second))
+    for (int at = 0; at < int(Neighbours.size()); at += 4)
+#pragma GCC unroll 4
+        for (int dir = 0; dir < 4; ++dir) {
+            const Neighbour &nb = Neighbours[at + dir];
+            const Kletka &n = stone[nb.offset];
+            // A cell without a description gets one only when the stone is near.
+            const bool fresh = !described(n);
+            if (fresh && !(nb.near && n.iNear == 0))
+                continue;
+            const int slot = fresh ? nextSlot++ : n.iDesc;
+            std::uint8_t is[2];
+            is[Own] = DenseClassTable[n.LineCode[Own][dir] - nb.unit];
+            is[Other] = DenseClassTable[n.LineCode[Other][dir] - 2 * nb.unit];
+            if (n.iZnak != FREE) {
+                const int v = ViewOf(n.iZnak);
+                t.iStoneValueSum[v] += LineValue[is[v]] - LineValue[n.iClass[v][dir]];
+                t.iStoneBlockSum[v] += LineWeight[is[1 - v]] - LineWeight[n.iClass[1 - v][dir]];
+                continue;
+            }
+            for (int view = 0; view < 2; ++view) {
+                SideLines was;
+                if (!fresh) {
+                    if (is[view] == n.iClass[view][dir])
                         continue;
+                    const int max =
+                        FromClasses ? HighestWeight(n.iClass[view]) : list[n.iDesc].side[view].iMax;
+                    if (max < ThreeWeight && LineWeight[is[view]] < ThreeWeight)
+                        continue;
+                    if (!FromClasses) {
+                        // The categories follow the two highest weights alone: a
+                        // line that keeps its weight, or stays below the second
+                        // highest and reaches it at most, changes neither.
+                        const int second = list[n.iDesc].side[view].iSecond;
+                        const int before = LineWeight[n.iClass[view][dir]];
+                        const int after = LineWeight[is[view]];
+                        if (before == after || (before < second && after <= second))
+                            continue;
+                    }
+                    was = sideOf(n, view);
                 }
-                was = sideOf(n, view);
-            }
-            std::uint8_t cls[4] = {n.iClass[view][0], n.iClass[view][1], n.iClass[view][2],
-                                   n.iClass[view][3]};
-            cls[nb.dir] = is[view];
-            SideLines now;
-            DescribeSide(cls, now);
-            CountCategories(t.iCount[view], was.iCategories, now.iCategories);
-            if (!FromClasses && view == Own && (now.iCategories & FiveBit) && slot > fiveSlot) {
-                fiveSlot = slot;
-                five = &n;
+                std::uint8_t cls[4] = {n.iClass[view][0], n.iClass[view][1], n.iClass[view][2],
+                                       n.iClass[view][3]};
+                cls[dir] = is[view];
+                SideLines now;
+                DescribeSide(cls, now);
+                CountCategories(t.iCount[view], was.iCategories, now.iCategories);
+                if (!FromClasses && view == Own && (now.iCategories & FiveBit) && slot > fiveSlot) {
+                    fiveSlot = slot;
+                    five = &n;
+                }
             }
         }
-    }
     if (lastFive != nullptr)
         *lastFive = five;
 }

@@ -40,6 +40,14 @@ constexpr std::array<Neighbour, 32> BuildNeighbours()
 }
 
 inline constexpr std::array<Neighbour, 32> Neighbours = BuildNeighbours();
+static_assert(
+    [] {
+        for (int i = 0; i < int(Neighbours.size()); ++i)
+            if (Neighbours[i].dir != i % 4)
+                return false;
+        return true;
+    }(),
+    "the directions take turns, so a loop over them can stand for nb.dir");
 
 // A border cell's count of stones near it, so high that it never drops to
 // zero and never rises from it, and above any real cell's count.

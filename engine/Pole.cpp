@@ -128,23 +128,32 @@ void Pole::LogDescription(int slot)
     }
 }
 
-void Pole::Describe(const Kletka &cell, unsigned views)
+// The cell was taken or freed: out of the summary as it was, in as it is.
+// Kept apart, as it happens once a move, so that describing a neighbour, some
+// seventeen times a move, stays a light call.
+[[gnu::noinline]] void Pole::DescribeTakenOrFreed(const Kletka &cell)
 {
     MoveDescription &d = cDescriptions.Data()[cell.iDesc];
     LogDescription(cell.iDesc);
+    Account(d, cell.iDesc, -1);
+    d.iZnak = cell.iZnak;
+    if (cell.iZnak == FREE) {
+        DescribeClasses(cell, d);
+    } else {
+        d.side[0] = d.side[1] = SideLines{};
+        d.iTotal = 0;
+    }
+    Account(d, cell.iDesc, +1);
+}
+
+void Pole::Describe(const Kletka &cell, unsigned views)
+{
+    MoveDescription &d = cDescriptions.Data()[cell.iDesc];
     if (d.iZnak != cell.iZnak) {
-        // The cell was taken or freed: out of the summary as it was, in as it is.
-        Account(d, cell.iDesc, -1);
-        d.iZnak = cell.iZnak;
-        if (cell.iZnak == FREE) {
-            DescribeClasses(cell, d);
-        } else {
-            d.side[0] = d.side[1] = SideLines{};
-            d.iTotal = 0;
-        }
-        Account(d, cell.iDesc, +1);
+        DescribeTakenOrFreed(cell);
         return;
     }
+    LogDescription(cell.iDesc);
     // Otherwise only the points of view whose lines changed are described
     // again, and only what changed goes into the summary.
     for (int view = 0; view < 2; ++view) {

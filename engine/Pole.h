@@ -213,6 +213,7 @@ class Pole
     // bit 1 for NOL's.
     static constexpr unsigned BothViews = 3;
     void Describe(const Kletka &cell, unsigned views);
+    void DescribeTakenOrFreed(const Kletka &cell);
     // A stone whose line in direction dir changed from the classes `was`.
     void DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2]);
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
