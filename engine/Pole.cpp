@@ -169,11 +169,10 @@ void Pole::Describe(const Kletka &cell, unsigned views)
     d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }
 
-void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
+template <int V> void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
 {
-    const int v = ViewOf(cell.iZnak);
-    cSummary.iStoneValueSum[v] += LineValue[cell.iClass[v][dir]] - LineValue[was[v]];
-    cSummary.iStoneBlockSum[v] += LineWeight[cell.iClass[1 - v][dir]] - LineWeight[was[1 - v]];
+    cSummary.iStoneValueSum[V] += LineValue[cell.iClass[V][dir]] - LineValue[was[V]];
+    cSummary.iStoneBlockSum[V] += LineWeight[cell.iClass[1 - V][dir]] - LineWeight[was[1 - V]];
 }
 
 // Moves a free cell's slot between the category sets of one point of view.
@@ -299,8 +298,10 @@ template <int Own> void Pole::AddToNeighbours(Kletka *stone)
         if (changed != 0 && n.iDesc != -1) {
             if (n.iZnak == FREE)
                 Describe(n, changed);
+            else if (n.iZnak == KREST)
+                DescribeStone<0>(n, nb.dir, was);
             else
-                DescribeStone(n, nb.dir, was);
+                DescribeStone<1>(n, nb.dir, was);
         }
     }
 }
@@ -383,8 +384,10 @@ template <bool Describing, int Own> void Pole::DelKletka(int a)
         if (Describing && n.iDesc != -1) {
             if (n.iZnak == FREE)
                 Describe(n, BothViews);
+            else if (n.iZnak == KREST)
+                DescribeStone<0>(n, nb.dir, was);
             else
-                DescribeStone(n, nb.dir, was);
+                DescribeStone<1>(n, nb.dir, was);
         }
     }
     if (--cell.iNear == 0)
