@@ -169,10 +169,11 @@ void Pole::Describe(const Kletka &cell, unsigned views)
     d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }
 
-template <int V> void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
+void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
 {
-    cSummary.iStoneValueSum[V] += LineValue[cell.iClass[V][dir]] - LineValue[was[V]];
-    cSummary.iStoneBlockSum[V] += LineWeight[cell.iClass[1 - V][dir]] - LineWeight[was[1 - V]];
+    const int v = ViewOf(cell.iZnak);
+    cSummary.iStoneValueSum[v] += LineValue[cell.iClass[v][dir]] - LineValue[was[v]];
+    cSummary.iStoneBlockSum[v] += LineWeight[cell.iClass[1 - v][dir]] - LineWeight[was[1 - v]];
 }
 
 // Moves a free cell's slot between the category sets of one point of view.
@@ -298,10 +299,8 @@ template <int Own> void Pole::AddToNeighbours(Kletka *stone)
         if (changed != 0 && n.iDesc != -1) {
             if (n.iZnak == FREE)
                 Describe(n, changed);
-            else if (n.iZnak == KREST)
-                DescribeStone<0>(n, nb.dir, was);
             else
-                DescribeStone<1>(n, nb.dir, was);
+                DescribeStone(n, nb.dir, was);
         }
     }
 }
@@ -384,10 +383,8 @@ template <bool Describing, int Own> void Pole::DelKletka(int a)
         if (Describing && n.iDesc != -1) {
             if (n.iZnak == FREE)
                 Describe(n, BothViews);
-            else if (n.iZnak == KREST)
-                DescribeStone<0>(n, nb.dir, was);
             else
-                DescribeStone<1>(n, nb.dir, was);
+                DescribeStone(n, nb.dir, was);
         }
     }
     if (--cell.iNear == 0)

@@ -214,9 +214,8 @@ class Pole
     static constexpr unsigned BothViews = 3;
     void Describe(const Kletka &cell, unsigned views);
     void DescribeTakenOrFreed(const Kletka &cell);
-    // A stone of point of view V whose line in direction dir changed from
-    // the classes `was`.
-    template <int V> void DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2]);
+    // A stone whose line in direction dir changed from the classes `was`.
+    void DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2]);
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
     void Recategorize(int view, int slot, unsigned was, unsigned is);
     // Search with a flag telling whether the caller uses the returned cell
