@@ -146,7 +146,7 @@ void Pole::LogDescription(int slot)
     Account(d, cell.iDesc, +1);
 }
 
-void Pole::Describe(const Kletka &cell, unsigned views)
+[[gnu::noinline]] void Pole::Describe(const Kletka &cell, unsigned views)
 {
     MoveDescription &d = cDescriptions.Data()[cell.iDesc];
     if (d.iZnak != cell.iZnak) {
@@ -155,16 +155,21 @@ void Pole::Describe(const Kletka &cell, unsigned views)
     }
     LogDescription(cell.iDesc);
     // Otherwise only the points of view whose lines changed are described
-    // again, and only what changed goes into the summary.
-    for (int view = 0; view < 2; ++view) {
-        if (!(views & (1u << view)))
-            continue;
+    // again, and only what changed goes into the summary. Spelt out for each
+    // set of views, so that each is straight code.
+    auto describe = [&](int view) {
         SideLines &lines = d.side[view];
         const unsigned was = lines.iCategories;
         DescribeSide(cell.iClass[view], lines);
         const unsigned is = lines.iCategories;
         if (was != is)
             Recategorize(view, cell.iDesc, was, is);
+    };
+    if (views == BothViews) {
+        describe(0);
+        describe(1);
+    } else {
+        describe(views == 1 ? 0 : 1);
     }
     d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }
