@@ -156,7 +156,9 @@ void Pole::LogDescription(int slot)
     LogDescription(cell.iDesc);
     // Otherwise only the points of view whose lines changed are described
     // again, and only what changed goes into the summary. Spelt out for each
-    // set of views, so that each is straight code.
+    // set of views, so that each is straight code; kept out of line, as
+    // inlined into the unrolled neighbour loop it would crowd the
+    // instruction cache (8 % slower when tried).
     auto describe = [&](int view) {
         SideLines &lines = d.side[view];
         const unsigned was = lines.iCategories;
@@ -174,11 +176,14 @@ void Pole::LogDescription(int slot)
     d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }
 
-void Pole::DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2])
+void Pole::DescribeStone(const Kletka &cell, int dir, unsigned wasKrest, unsigned wasNol)
 {
+    // Selected rather than indexed, so that the old classes stay in registers.
     const int v = ViewOf(cell.iZnak);
-    cSummary.iStoneValueSum[v] += LineValue[cell.iClass[v][dir]] - LineValue[was[v]];
-    cSummary.iStoneBlockSum[v] += LineWeight[cell.iClass[1 - v][dir]] - LineWeight[was[1 - v]];
+    const unsigned wasOwn = v == 0 ? wasKrest : wasNol;
+    const unsigned wasOther = v == 0 ? wasNol : wasKrest;
+    cSummary.iStoneValueSum[v] += LineValue[cell.iClass[v][dir]] - LineValue[wasOwn];
+    cSummary.iStoneBlockSum[v] += LineWeight[cell.iClass[1 - v][dir]] - LineWeight[wasOther];
 }
 
 // Moves a free cell's slot between the category sets of one point of view.
@@ -305,7 +310,7 @@ template <int Own> void Pole::AddToNeighbours(Kletka *stone)
             if (n.iZnak == FREE)
                 Describe(n, changed);
             else
-                DescribeStone(n, nb.dir, was);
+                DescribeStone(n, nb.dir, was[0], was[1]);
         }
     }
 }
@@ -389,7 +394,7 @@ template <bool Describing, int Own> void Pole::DelKletka(int a)
             if (n.iZnak == FREE)
                 Describe(n, BothViews);
             else
-                DescribeStone(n, nb.dir, was);
+                DescribeStone(n, nb.dir, was[0], was[1]);
         }
     }
     if (--cell.iNear == 0)

@@ -214,8 +214,9 @@ class Pole
     static constexpr unsigned BothViews = 3;
     void Describe(const Kletka &cell, unsigned views);
     void DescribeTakenOrFreed(const Kletka &cell);
-    // A stone whose line in direction dir changed from the classes `was`.
-    void DescribeStone(const Kletka &cell, int dir, const std::uint8_t was[2]);
+    // A stone whose line in direction dir changed from the classes it had
+    // for each point of view.
+    void DescribeStone(const Kletka &cell, int dir, unsigned wasKrest, unsigned wasNol);
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
     void Recategorize(int view, int slot, unsigned was, unsigned is);
     // Search with a flag telling whether the caller uses the returned cell
