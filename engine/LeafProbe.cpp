@@ -178,6 +178,9 @@ void Pole::CountMove(const Kletka *stone, DescriptionTotals &t, const Kletka **l
                 t.iStoneBlockSum[v] += LineWeight[is[1 - v]] - LineWeight[n.iClass[1 - v][dir]];
                 continue;
             }
+            // Both points of view spelt out: as a loop, the view indexes
+            // everything at run time and its values do not fit in registers.
+#pragma GCC unroll 2
             for (int view = 0; view < 2; ++view) {
                 SideLines was;
                 if (!fresh) {
