@@ -97,7 +97,8 @@ std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
     throw xParam("DoskaDescription::CalcPower : Unknown value of DoskaDescription:eMode");
 }
 
-bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
+// Inlined into Accepts, its only caller.
+[[gnu::always_inline]] inline bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
 {
     const std::int32_t them = Opponent(iZnak);
     if (e.Of(iZnak).iMax >= 32)
