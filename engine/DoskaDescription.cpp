@@ -98,7 +98,7 @@ const MoveDescription &DoskaDescription::MoveCell(const SideDescription &side) c
     const MoveDescription *d = list.Data();
     const MoveDescription *end = d + list.GetCurSize();
     for (; d != end; ++d)
-        if (d->iZnak == FREE && d->iTotal > move->iTotal)
+        if (d->iZnak == FREE && d->Total() > move->Total())
             move = d;
     return *move;
 }

@@ -346,5 +346,4 @@ void DescribeCell(const Kletka &cell, MoveDescription &d)
             cls[dir] = TheDenseTable[cell.LineCode[view][dir]];
         DescribeSide(cls, d.side[view]);
     }
-    d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }

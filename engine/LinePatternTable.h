@@ -121,5 +121,4 @@ inline void DescribeClasses(const Kletka &cell, MoveDescription &d)
 {
     DescribeSide(cell.iClass[0], d.side[0]);
     DescribeSide(cell.iClass[1], d.side[1]);
-    d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }

@@ -141,7 +141,6 @@ void Pole::LogDescription(int slot)
         DescribeClasses(cell, d);
     } else {
         d.side[0] = d.side[1] = SideLines{};
-        d.iTotal = 0;
     }
     Account(d, cell.iDesc, +1);
 }
@@ -173,7 +172,6 @@ void Pole::LogDescription(int slot)
     } else {
         describe(views == 1 ? 0 : 1);
     }
-    d.iTotal = d.side[0].iWeightSum + d.side[1].iWeightSum;
 }
 
 void Pole::DescribeStone(const Kletka &cell, int dir, unsigned wasKrest, unsigned wasNol)

@@ -64,9 +64,10 @@ struct MoveDescription {
     std::int16_t y = 0;
     std::int16_t iZnak = FREE;
     SideLines side[2];
-    std::int16_t iTotal = 0; // both weight sums together
 
     const SideLines &Of(std::int32_t znak) const { return side[ViewOf(znak)]; }
+    // Both weight sums together; worked out when asked, as it seldom is.
+    std::int32_t Total() const { return side[0].iWeightSum + side[1].iWeightSum; }
     bool operator==(const MoveDescription &) const = default;
 };
 

@@ -75,7 +75,6 @@ inline void ExpectFreshDescriptions(const Pole &p)
         const MoveDescription &d = p.Descriptions()[i];
         MoveDescription fresh = d;
         fresh.side[0] = fresh.side[1] = SideLines{};
-        fresh.iTotal = 0;
         if (d.iZnak == FREE)
             DescribeCell(p.Cell(d.x, d.y), fresh);
         ASSERT_EQ(d, fresh) << "cell " << d.x << "," << d.y;
