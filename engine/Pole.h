@@ -7,10 +7,12 @@
 
 #include "Containers.h"
 #include "LeafCache.h"
+#include "SearchHelper.h"
 #include "SearchState.h"
 #include "Types.h"
 
 #include <cstdint>
+#include <functional>
 
 // The cells lie in rows of PaddedStride with a border of four cells all
 // round, so that the cells along a line are fixed offsets apart and a stone
@@ -73,6 +75,9 @@ struct PriceSplit {
     std::int32_t iNol = 75;
 };
 
+struct SiblingShare;
+struct SharedSibling;
+
 class Pole
 {
   public:
@@ -131,6 +136,10 @@ class Pole
     }
     void SetPriceMode(std::int32_t mode) { mySearch.ePriceMode = mode; }
     void SetLeafShortcut(bool on) { mySearch.bLeafShortcut = on; }
+    // Whether deep searches share their nodes' moves with a helper thread
+    // when the machine has two processors (on by default); the outcome and
+    // the count of calls are the same either way.
+    void SetSharing(bool on) { mySearch.bShare = on; }
     std::int64_t TimeLimit() const { return mySearch.iTimeLimit; }
 
     // Set from another thread to make a running search return at its next node.
@@ -200,6 +209,25 @@ class Pole
     // The value of a child at depth 0 after `made`, when it can be had
     // without making the move; see Search.cpp.
     bool LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std::int32_t &value);
+    // The value of the child after `made` for a node at depth d > 1 or 1
+    // (uncutBest, as for SearchNode, only for d > 1).
+    std::int32_t ChildValue(const Move &made, std::int32_t d, std::int32_t bound, eSearchMode child,
+                            std::int32_t *uncutBest = nullptr);
+    // A node's moves L[from] down to L[0], shared with the other thread of
+    // the search team when it has nothing to do (SiblingSharing.cpp): each
+    // searched with the bound `bound` gives once the moves before it are
+    // taken, and told the parent's value; `take` gets their values in order
+    // until it says to stop. Returns the move it stopped at, or -1.
+    int ShareSiblings(const Move *L, int from, std::int32_t d, eSearchMode child,
+                      std::int32_t parentValue, const std::function<bool(int, std::int32_t)> &take,
+                      const std::function<std::int32_t()> &bound);
+    // Searches moves of a node shared by the other thread until none is left.
+    void HelpWith(SiblingShare &share);
+    // One of them on this board (see SharedSibling); the board's own
+    // count of calls is left as it was.
+    void SearchSibling(const SiblingShare &share, int i, SharedSibling &result);
+    friend class SearchHelper;
+    friend struct SearchTeam;
 
     void AddKletka(int a);
     template <int Own> void AddToNeighbours(Kletka *stone);
@@ -220,9 +248,12 @@ class Pole
     void Account(const MoveDescription &d, int slot, std::int32_t sign);
     void Recategorize(int view, int slot, unsigned was, unsigned is);
     // Search with a flag telling whether the caller uses the returned cell
-    // or only its value; most nodes need only the value.
+    // or only its value; most nodes need only the value. With uncutBest, also
+    // the best value at the node's last cut-off test that let it go on
+    // (NothingFound for none): the bound is read nowhere else, so a tighter
+    // bound that this value does not reach gives the same search.
     Move SearchNode(std::int32_t iz, std::int32_t depth, std::int32_t bound, eSearchMode mode,
-                    bool pickRandom, bool needCell);
+                    bool pickRandom, bool needCell, std::int32_t *uncutBest = nullptr);
     void AddToSums(const Kletka &cell, std::int32_t sign, int direction);
     bool PastTimeLimit() const;
 
@@ -236,6 +267,8 @@ class Pole
     DescriptionLog *myLog = nullptr; // the log of the move being made, if any
     std::uint64_t myStoneHash = 0;   // the key of the stones on the board
     LeafCache myLeafCache;
+    SearchHelper myHelper; // the team this board's searches use
+    TeamSeat mySeat;       // the team this board is being searched in, if any
 };
 
 // Sorts n > 0 moves ascending by value and picks one at random from the top,

@@ -3,6 +3,7 @@
 
 #include "DoskaDescription.h"
 #include "Random.h"
+#include "SearchTeam.h"
 
 namespace
 {
@@ -19,6 +20,11 @@ bool Maximizing(eSearchMode m)
 {
     return m == ACTIVE || m == ATTACK;
 }
+
+// The shallowest node worth sharing with the other thread of a team; its
+// children are never leaves (see ChildValue).
+constexpr std::int32_t ShareFromDepth = 5;
+static_assert(ShareFromDepth > 1);
 
 bool ThreatNode(eSearchMode m)
 {
@@ -65,11 +71,28 @@ Move PickNearTheTop(Move *moves, int n)
 
 Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m, bool pickRandom)
 {
+    SearchTeam *team = nullptr;
+    if (mySeat.team == nullptr && mySearch.bShare && d >= ShareFromDepth)
+        team = myHelper.Team(*this);
+    if (team == nullptr)
+        return SearchNode(iz, d, b, m, pickRandom, true);
+    // A deep search takes its seat in the team for as long as it runs.
+    mySeat.team = team;
+    mySeat.thread = 0;
+    mySeat.mayShare = true;
+    struct Leave {
+        TeamSeat &seat;
+        ~Leave()
+        {
+            seat.team = nullptr;
+            seat.mayShare = false;
+        }
+    } leave{mySeat};
     return SearchNode(iz, d, b, m, pickRandom, true);
 }
 
 Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m,
-                      bool pickRandom, bool needCell)
+                      bool pickRandom, bool needCell, std::int32_t *uncutBest)
 {
     ++mySearch.iCalls;
     const bool maximizing = Maximizing(m);
@@ -99,7 +122,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
         ++d;
 
     // Steps 4 and 5. A sure win; a leaf: out of depth, told to stop or out of time.
-    if (D.own.bWin || d < 1 || mySearch.bStop.load(std::memory_order_relaxed) || PastTimeLimit())
+    if (D.own.bWin || d < 1 || mySearch.StopRequested() || PastTimeLimit())
         return fallback(OutcomeOf(D, m));
 
     // Step 6. Candidates, copied because the children reuse cCandidates.
@@ -121,26 +144,41 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     Move bestMove{0, 0, FREE, 0};
     const eSearchMode child = ChildMode(m);
 
-    // Step 8. Best-rated candidates first, with a one-sided cut-off.
-    for (int i = n - 1; i >= 0; --i) {
-        Move made = L[i];
-        made.iValue = D.own.iValue;
-        const std::int32_t bound = m == ATTACK ? 0 : best;
-        Move r;
-        if (d > 1 || !LeafValue(made, child, bound, r.iValue)) {
-            DescriptionLog log;
-            MakeMoveLogged(made, log);
-            r = SearchNode(Opponent(iz), d - 1, bound, child, false, false);
-            BackMoveLogged(log);
-        }
-        L[i].iValue = r.iValue;
-        if (maximizing ? r.iValue > best : r.iValue < best) {
-            best = r.iValue;
+    // Step 8. Best-rated candidates first, with a one-sided cut-off. A deep
+    // node, once its first move has set the bound, shares the others with
+    // the other thread of its search team if that has nothing to do: they
+    // are taken in the same order with the same bounds, so nothing but the
+    // time changes.
+    auto take = [&](int i, std::int32_t value) {
+        L[i].iValue = value;
+        if (maximizing ? value > best : value < best) {
+            best = value;
             bestMove = L[i];
         }
         if (CutOff(m, best, b))
-            return Move{L[i].x, L[i].y, L[i].iZnak, best};
+            return true;
+        if (uncutBest != nullptr)
+            *uncutBest = best;
+        return false;
+    };
+    auto bound = [&] { return m == ATTACK ? 0 : best; };
+    const int shareFrom = mySeat.mayShare && d >= ShareFromDepth && n >= 3 ? n - 2 : -1;
+    int stoppedAt = -1;
+    for (int i = n - 1; i >= 0; --i) {
+        if (i == shareFrom &&
+            mySeat.team->open[1 - mySeat.thread].load(std::memory_order_relaxed)) {
+            stoppedAt = ShareSiblings(L, i, d, child, D.own.iValue, take, bound);
+            break;
+        }
+        Move made = L[i];
+        made.iValue = D.own.iValue;
+        if (take(i, ChildValue(made, d, bound(), child))) {
+            stoppedAt = i;
+            break;
+        }
     }
+    if (stoppedAt >= 0)
+        return Move{L[stoppedAt].x, L[stoppedAt].y, L[stoppedAt].iZnak, best};
 
     // Step 9. At the root, a random pick among the moves close to the top.
     const Move choice = pickRandom ? PickNearTheTop(L, n) : bestMove;
@@ -151,6 +189,33 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
 
     // Step 11. The chosen cell with the best value found.
     return Move{choice.x, choice.y, choice.iZnak, best};
+}
+
+// Inlined into the node's loop, as most children are searched from there.
+[[gnu::always_inline]] inline std::int32_t Pole::ChildValue(const Move &made, std::int32_t d,
+                                                            std::int32_t bound, eSearchMode child,
+                                                            std::int32_t *uncutBest)
+{
+    std::int32_t value;
+    if (d > 1 || !LeafValue(made, child, bound, value)) {
+        DescriptionLog log;
+        MakeMoveLogged(made, log);
+        value =
+            SearchNode(Opponent(made.iZnak), d - 1, bound, child, false, false, uncutBest).iValue;
+        BackMoveLogged(log);
+    }
+    return value;
+}
+
+void Pole::SearchSibling(const SiblingShare &share, int i, SharedSibling &result)
+{
+    Move made = share.moves[i];
+    made.iValue = share.parentValue;
+    const std::uint64_t before = mySearch.iCalls;
+    result.uncutBest = NothingFound;
+    result.value = ChildValue(made, share.depth, result.bound, share.child, &result.uncutBest);
+    result.calls = mySearch.iCalls - before;
+    mySearch.iCalls = before;
 }
 
 // Most children at depth 0 are leaves: they take their value from the
@@ -193,7 +258,7 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
     // above would have been a sure win.
     if (five == nullptr || cSummary.iCount[ViewOf(made.iZnak)][DescriptionTotals::Five] != 0)
         return false;
-    if (mySearch.bStop.load(std::memory_order_relaxed) || PastTimeLimit()) {
+    if (mySearch.StopRequested() || PastTimeLimit()) {
         ++mySearch.iCalls;
         value = OutcomeOf(D, mode);
         return true;

@@ -28,6 +28,11 @@ struct SearchState {
     // against the moves made.
     bool bLeafShortcut = true;
     std::atomic<bool> bStop{false};
+    // The stop flag of the board a helper searches for, which stops it too;
+    // a board's own, never copied.
+    const std::atomic<bool> *pOuterStop = nullptr;
+    // Whether deep searches share their nodes' moves with a helper thread.
+    bool bShare = true;
     std::uint64_t iCalls = 0; // Pole::Search calls; only for statistics
 
     SearchState() = default;
@@ -42,7 +47,14 @@ struct SearchState {
         ePriceMode = other.ePriceMode;
         bLeafShortcut = other.bLeafShortcut;
         bStop.store(other.bStop.load(std::memory_order_relaxed), std::memory_order_relaxed);
+        bShare = other.bShare;
         iCalls = other.iCalls;
         return *this;
+    }
+
+    bool StopRequested() const
+    {
+        return bStop.load(std::memory_order_relaxed) ||
+               (pOuterStop != nullptr && pOuterStop->load(std::memory_order_relaxed));
     }
 };

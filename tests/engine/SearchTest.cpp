@@ -225,6 +225,37 @@ TEST(FindMove, StopRequestUnwindsTheSearchAtOnce)
     ExpectSameBoard(p, before, /*sumsToo=*/false);
 }
 
+// Deep searches share their nodes' moves with a helper thread, which starts
+// moves before the bound they need is known; the moves, values and numbers of
+// calls are still those of searching alone, in both phases, on one board
+// whose helper goes from position to position.
+TEST(FindMove, SharingWithAHelperThreadChangesNothingButTheTime)
+{
+    const std::vector<NamedPosition> positions = LoadPositions(DIVUZ_BENCH_DIR "/middle_games.txt");
+    Pole shared;
+    int checked = 0;
+    for (std::size_t i = 0; i < positions.size(); i += 4) {
+        const NamedPosition &position = positions[i];
+        for (int level : {5, 6, 7}) {
+            Pole alone = position.Board();
+            alone.SetSharing(false);
+            EngineRandom::SetFixedSeed(level);
+            const Move expected = alone.FindMove(position.SideToMove(), level);
+
+            shared.SetPosition(alone.DoneMoves());
+            const std::uint64_t calls = shared.SearchCalls();
+            EngineRandom::SetFixedSeed(level);
+            EXPECT_EQ(shared.FindMove(position.SideToMove(), level), expected)
+                << position.name << " level " << level;
+            EXPECT_EQ(shared.SearchCalls() - calls, alone.SearchCalls())
+                << position.name << " level " << level;
+            ExpectSameBoard(shared, alone, /*sumsToo=*/false);
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 30);
+}
+
 // The moves and values the engine chooses on the benchmark positions are
 // recorded; any change to the engine must reproduce them exactly.
 TEST(FindMove, BenchmarkPositionsKeepTheirRecordedMoves)
