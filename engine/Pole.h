@@ -11,6 +11,7 @@
 #include "SearchState.h"
 #include "Types.h"
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 
@@ -77,6 +78,9 @@ struct PriceSplit {
 
 struct SiblingShare;
 struct SharedSibling;
+
+// What SearchNode reports for a node that made no cut-off test.
+constexpr std::int64_t NoCutOffTest = INT64_MIN;
 
 class Pole
 {
@@ -212,7 +216,7 @@ class Pole
     // The value of the child after `made` for a node at depth d > 1 or 1
     // (uncutBest, as for SearchNode, only for d > 1).
     std::int32_t ChildValue(const Move &made, std::int32_t d, std::int32_t bound, eSearchMode child,
-                            std::int32_t *uncutBest = nullptr);
+                            std::int64_t *uncutBest = nullptr);
     // A node's moves L[from] down to L[0], shared with the other thread of
     // the search team when it has nothing to do (SiblingSharing.cpp): each
     // searched with the bound `bound` gives once the moves before it are
@@ -250,10 +254,11 @@ class Pole
     // Search with a flag telling whether the caller uses the returned cell
     // or only its value; most nodes need only the value. With uncutBest, also
     // the best value at the node's last cut-off test that let it go on
-    // (NothingFound for none): the bound is read nowhere else, so a tighter
-    // bound that this value does not reach gives the same search.
+    // (NoCutOffTest for none; the caller sets it): the bound is read nowhere
+    // else, so a tighter bound that this value does not reach gives the same
+    // search.
     Move SearchNode(std::int32_t iz, std::int32_t depth, std::int32_t bound, eSearchMode mode,
-                    bool pickRandom, bool needCell, std::int32_t *uncutBest = nullptr);
+                    bool pickRandom, bool needCell, std::int64_t *uncutBest = nullptr);
     void AddToSums(const Kletka &cell, std::int32_t sign, int direction);
     bool PastTimeLimit() const;
 

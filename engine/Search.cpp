@@ -92,7 +92,7 @@ Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m
 }
 
 Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m,
-                      bool pickRandom, bool needCell, std::int32_t *uncutBest)
+                      bool pickRandom, bool needCell, std::int64_t *uncutBest)
 {
     ++mySearch.iCalls;
     const bool maximizing = Maximizing(m);
@@ -194,7 +194,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
 // Inlined into the node's loop, as most children are searched from there.
 [[gnu::always_inline]] inline std::int32_t Pole::ChildValue(const Move &made, std::int32_t d,
                                                             std::int32_t bound, eSearchMode child,
-                                                            std::int32_t *uncutBest)
+                                                            std::int64_t *uncutBest)
 {
     std::int32_t value;
     if (d > 1 || !LeafValue(made, child, bound, value)) {
@@ -212,7 +212,7 @@ void Pole::SearchSibling(const SiblingShare &share, int i, SharedSibling &result
     Move made = share.moves[i];
     made.iValue = share.parentValue;
     const std::uint64_t before = mySearch.iCalls;
-    result.uncutBest = NothingFound;
+    result.uncutBest = NoCutOffTest;
     result.value = ChildValue(made, share.depth, result.bound, share.child, &result.uncutBest);
     result.calls = mySearch.iCalls - before;
     mySearch.iCalls = before;

@@ -2,8 +2,10 @@
 
 // What the two threads of a search share (see SearchHelper.h): a board for
 // each to help on, which of them has nothing to do, and the nodes whose
-// moves they share. Everything here is guarded by the mutex, except `open`,
-// which the search reads at every node without taking it.
+// moves they share. The nodes and the flags are guarded by the mutex, except
+// `open`, which the search reads at every node without taking it; a spare
+// board is set up under the mutex and then searched only by the thread it
+// was handed to.
 
 #include "Pole.h"
 
@@ -19,7 +21,7 @@ struct SharedSibling {
     enum State { Waiting, Running, Done } state = Waiting;
     std::int32_t bound = 0; // the bound it was searched with
     std::int32_t value = 0;
-    std::int32_t uncutBest = NothingFound; // see Pole::SearchNode
+    std::int64_t uncutBest = NoCutOffTest; // see Pole::SearchNode
     std::uint64_t calls = 0;               // the calls its search took, counted once it is taken
 };
 

@@ -23,7 +23,7 @@ namespace
 // cut it off still does: the bound only ever tightens.)
 bool StillHolds(const SharedSibling &s, eSearchMode child, std::int32_t bound)
 {
-    if (s.uncutBest == NothingFound)
+    if (s.uncutBest == NoCutOffTest)
         return true;
     const bool maximizing = child == ACTIVE || child == ATTACK;
     return maximizing ? s.uncutBest < bound : s.uncutBest > bound;
