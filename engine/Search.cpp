@@ -162,7 +162,8 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
         return false;
     };
     auto bound = [&] { return m == ATTACK ? 0 : best; };
-    const int shareFrom = mySeat.mayShare && d >= ShareFromDepth && n >= 3 ? n - 2 : -1;
+    const int shareFrom =
+        mySeat.mayShare && !threatNode && d >= ShareFromDepth && n >= 3 ? n - 2 : -1;
     int stoppedAt = -1;
     for (int i = n - 1; i >= 0; --i) {
         if (i == shareFrom &&
