@@ -27,10 +27,12 @@ struct SearchState {
     // Leaves worked out without making their move; off only to check them
     // against the moves made.
     bool bLeafShortcut = true;
-    std::atomic<bool> bStop{false};
+    // On a cache line of its own: a helper thread reads it at every node,
+    // and the fields around it change at every node.
+    alignas(64) std::atomic<bool> bStop{false};
     // The stop flag of the board a helper searches for, which stops it too;
     // a board's own, never copied.
-    const std::atomic<bool> *pOuterStop = nullptr;
+    alignas(64) const std::atomic<bool> *pOuterStop = nullptr;
     // Whether deep searches share their nodes' moves with a helper thread.
     bool bShare = true;
     std::uint64_t iCalls = 0; // Pole::Search calls; only for statistics
