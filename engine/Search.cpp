@@ -71,8 +71,9 @@ Move PickNearTheTop(Move *moves, int n)
 
 Move Pole::Search(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMode m, bool pickRandom)
 {
+    // Threat searches keep their moves to themselves (see Step 8).
     SearchTeam *team = nullptr;
-    if (mySeat.team == nullptr && mySearch.bShare && d >= ShareFromDepth)
+    if (mySeat.team == nullptr && mySearch.bShare && d >= ShareFromDepth && !ThreatNode(m))
         team = myHelper.Team(*this);
     if (team == nullptr)
         return SearchNode(iz, d, b, m, pickRandom, true);
@@ -148,7 +149,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     // node, once its first move has set the bound, shares the others with
     // the other thread of its search team if that has nothing to do: they
     // are taken in the same order with the same bounds, so nothing but the
-    // time changes.
+    // time changes. Threat searches are too small to be worth handing over.
     auto take = [&](int i, std::int32_t value) {
         L[i].iValue = value;
         if (maximizing ? value > best : value < best) {
