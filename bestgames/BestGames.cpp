@@ -2,7 +2,8 @@
 
 #include "RecordsArchive.h"
 
-#include <QSaveFile>
+#include "WholeFile.h"
+
 #include <QString>
 
 #include <array>
@@ -155,20 +156,9 @@ bool BestGames::Save(const std::string &path, BestGamesProblem *problem) const
         Report(problem, false, path + ": " + e.GetText());
         return false;
     }
-    const std::string data = bytes.str();
-
-    // QSaveFile writes beside the target and renames over it on commit; it
-    // never falls back to writing the target in place.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        Report(problem, false, path + ": " + file.errorString().toStdString());
-        return false;
-    }
-    // An unfinished QSaveFile is discarded when it goes out of scope.
-    if (file.write(data.data(), static_cast<qint64>(data.size())) !=
-            static_cast<qint64>(data.size()) ||
-        !file.commit()) {
-        Report(problem, false, path + ": " + file.errorString().toStdString());
+    QString error;
+    if (!WriteWholeFile(QString::fromStdString(path), bytes.str(), &error)) {
+        Report(problem, false, path + ": " + error.toStdString());
         return false;
     }
     return true;

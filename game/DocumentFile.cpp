@@ -4,10 +4,10 @@
 #include "DivuzDoc.h"
 
 #include "RecordsArchive.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <fstream>
@@ -102,24 +102,15 @@ void CDivuzDoc::StartOpenedGame(const DataDivuzDoc &opened)
 
 bool CDivuzDoc::SaveGame(const QString &path, QString *error) const
 {
-    const auto fail = [&](const QString &why) {
-        if (error != nullptr)
-            *error = path + ": " + why;
-        return false;
-    };
     std::ostringstream bytes;
     ArchiveWriter ar(bytes);
     Serialize(ar);
-    const std::string data = bytes.str();
-
-    // The file appears only once it is complete; an unfinished one is
-    // discarded when the QSaveFile goes out of scope.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(data.data(), qint64(data.size())) != qint64(data.size()) || !file.commit())
-        return fail(file.errorString());
-    return true;
+    QString why;
+    if (WriteWholeFile(path, bytes.str(), &why))
+        return true;
+    if (error != nullptr)
+        *error = path + ": " + why;
+    return false;
 }
 
 bool CDivuzDoc::OpenGame(const QString &path, QString *error, QString *caption)

@@ -63,6 +63,15 @@ void WriteInt(QSettings &store, const char *key, std::int32_t value)
     store.setValue(QLatin1String(key), static_cast<int>(value));
 }
 
+// A sound name is a plain file name inside the sound folder. A name that
+// climbs out of it ("../../etc/passwd"), an absolute path or a name with a
+// folder in it is no sound of ours and would otherwise be kept for ever.
+bool IsPlainFileName(const std::string &name)
+{
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
+}
+
 // The folder may hold no piece at all, or the stored piece may have been
 // removed since the last run; a piece that is still there stays current.
 void SettleMusicName(DivuzOptions &options)
@@ -96,10 +105,14 @@ void LoadSettings(DivuzOptions &options, const std::string &programFolder)
     ReadText(store, QStringLiteral("MusicName"), options.MusicName);
     store.endGroup();
 
-    // Step 2. The wave file of each sound event.
+    // Step 2. The wave file of each sound event; a name that is not a plain
+    // file name falls back to the event's own.
     store.beginGroup(SoundNamesGroup);
-    for (int i = 0; i < SoundCount; ++i)
+    for (int i = 0; i < SoundCount; ++i) {
         ReadText(store, QLatin1String(SoundValueNames[i]), options.SoundNames[i]);
+        if (!IsPlainFileName(options.SoundNames[i]))
+            options.SoundNames[i] = DefaultSoundFiles[i];
+    }
     store.endGroup();
 
     // Step 3. The folder everything else is found in.
@@ -109,7 +122,7 @@ void LoadSettings(DivuzOptions &options, const std::string &programFolder)
     SettleMusicName(options);
 }
 
-void SaveSettings(const DivuzOptions &options)
+bool SaveSettings(const DivuzOptions &options)
 {
     QSettings store = OpenStore();
 
@@ -131,9 +144,11 @@ void SaveSettings(const DivuzOptions &options)
                        QString::fromStdString(options.SoundNames[i]));
     store.endGroup();
 
-    // A failed write is not reported: the next run simply starts from the
-    // defaults or the older values.
+    // QSettings writes a new file beside the old one and renames it over, so
+    // a failed write leaves the old file whole. It is not reported to the
+    // user: the next run simply starts from the older values.
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 void PickNextMusic(DivuzOptions &options)

@@ -19,8 +19,10 @@ void LoadSettings(DivuzOptions &options);
 // program's own.
 void LoadSettings(DivuzOptions &options, const std::string &programFolder);
 
-// Writes every stored field back; booleans and integers as integers.
-void SaveSettings(const DivuzOptions &options);
+// Writes every stored field back; booleans and integers as integers. The
+// store's file is replaced whole or not at all; returns false when the
+// write failed.
+bool SaveSettings(const DivuzOptions &options);
 
 // Replaces MusicName with the piece that follows it in the music folder,
 // wrapping to the first; "NoName" when the folder holds no piece.

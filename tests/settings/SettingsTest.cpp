@@ -10,10 +10,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace
 {
@@ -140,6 +143,60 @@ TEST_F(SettingsStoreTest, MissingKeysKeepDefaultsAndAMissingPieceGivesWayToTheFi
     EXPECT_EQ(options.ProgramFolder, QCoreApplication::applicationDirPath().toStdString());
     EXPECT_NE(options.ProgramFolder.back(), '/');
     EXPECT_EQ(BestGamesPath(options), options.ProgramFolder + "/Best.tab");
+}
+
+// A sound name is a file of the sound folder and nothing else: a name that
+// climbs out of it, an absolute path or a name with a folder in it gives way
+// to the event's own sound, and the store is mended at the next save.
+TEST_F(SettingsStoreTest, SoundNamesThatAreNoPlainFileNamesAreRefused)
+{
+    const char *refused[] = {
+        "../../../../dev/urandom", "/etc/passwd", "sub/Win1.wav", "..\\Win1.wav", "..", ".", ""};
+    QSettings store("Zidude", "Divuz");
+    for (int i = 0; i < int(std::size(refused)); ++i)
+        store.setValue(QString("Options/SoundNames/") + SoundValueNames[i], refused[i]);
+    store.setValue("Options/SoundNames/Win 3", "...Fanfare..wav");
+    store.sync();
+
+    DivuzOptions options;
+    LoadSettings(options, "/nonexistent");
+    for (int i = 0; i < int(std::size(refused)); ++i)
+        EXPECT_EQ(options.SoundNames[i], DefaultSoundFiles[i]) << refused[i];
+    EXPECT_EQ(options.SoundNames[11], "...Fanfare..wav") << "dots alone are no folder";
+
+    ASSERT_TRUE(SaveSettings(options));
+    EXPECT_EQ(QSettings("Zidude", "Divuz").value("Options/SoundNames/Make move").toString(),
+              "MakeMove.wav");
+}
+
+// The store's file is replaced, never written in place: a write the disk
+// refuses (here a file-size limit of nothing, which holds for root too)
+// leaves the old file as it was and says so.
+TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldStoreAndIsReported)
+{
+    DivuzOptions options;
+    options.Level = 9;
+    ASSERT_TRUE(SaveSettings(options));
+    const QString path = QSettings("Zidude", "Divuz").fileName();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    options.Level = 3;
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit none = saved;
+    none.rlim_cur = 0;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
+    const bool written = SaveSettings(options);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 TEST(MusicOrderTest, PickNextMusicWalksTheFolderInNameOrder)
