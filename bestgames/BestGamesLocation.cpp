@@ -1,6 +1,7 @@
 #include "BestGamesLocation.h"
 
 #include "DamagedTable.h"
+#include "DataFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,7 +46,10 @@ std::string BestGamesWritePath(const DivuzOptions &options)
     const std::string user = UserBestGamesPath();
     if (user.empty())
         return BestGamesPath(options);
-    if (QFileInfo::exists(ToQt(user)) || !IsWritableFolder(options.ProgramFolder))
+    // An installed program never writes into its installation, not even run by
+    // root; every user keeps a table of his own.
+    if (QFileInfo::exists(ToQt(user)) || IsInstalledProgram(options.ProgramFolder) ||
+        !IsWritableFolder(options.ProgramFolder))
         return user;
     return BestGamesPath(options);
 }
@@ -62,16 +66,4 @@ BestGamesLoad LoadBestGames(BestGames &table, const DivuzOptions &options)
     load.IsComplete = false;
     load.KeptPath = KeepDamagedTable(load.Path);
     return load;
-}
-
-bool SaveBestGames(const BestGames &table, const DivuzOptions &options, BestGamesProblem *problem)
-{
-    const std::string user = UserBestGamesPath();
-    std::string path = BestGamesWritePath(options);
-    if (path != user && table.Save(path, problem))
-        return true;
-    if (user.empty())
-        return false;
-    QDir().mkpath(QFileInfo(ToQt(user)).absolutePath());
-    return table.Save(user, problem);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-// Where "Best.tab" lives. Its home is the program folder; when that folder
-// cannot be written (an installation owned by another user), the table
-// lives in the per-user data folder instead, and once a per-user copy exists
-// it is the one read and written, so an older table beside the program never
-// shadows newer results. Needs a QCoreApplication; the per-user folder
-// follows its organisation and application names.
+// Where "Best.tab" lives. Its home is the program folder of a program run
+// from its build tree or an unpacked folder. An installed program, or one
+// whose folder cannot be written, keeps the table in the per-user data
+// folder instead, and once a per-user copy exists it is the one read and
+// written, so an older table beside the program never shadows newer results. Needs a
+// QCoreApplication; the per-user folder follows its organisation and application names.
 
 #include "BestGames.h"
 
@@ -18,8 +18,9 @@ std::string UserBestGamesPath();
 // The file read at start: the per-user copy when it exists, else the one in
 // the program folder.
 std::string BestGamesReadPath(const DivuzOptions &options);
-// The file written at exit: the per-user copy when it exists or when the
-// program folder cannot be written, else the one in the program folder.
+// The file written: the per-user copy when it exists, when the program is
+// installed or when its folder cannot be written, else the one in the
+// program folder.
 std::string BestGamesWritePath(const DivuzOptions &options);
 
 // What reading the table at start found.
@@ -34,7 +35,3 @@ struct BestGamesLoad {
 // completely is kept aside at once (KeepDamagedTable), before the save at exit
 // can replace it with the part that was read.
 BestGamesLoad LoadBestGames(BestGames &table, const DivuzOptions &options);
-// Saves to BestGamesWritePath(options); when writing into the program folder
-// fails after all, the table goes to the per-user copy instead.
-bool SaveBestGames(const BestGames &table, const DivuzOptions &options,
-                   BestGamesProblem *problem = nullptr);

@@ -43,7 +43,7 @@ std::optional<LevelRequest> LevelRequestFor(int level, bool forHint);
 inline constexpr const char *UnexpectedFileFormatText = "Unexpected file format.";
 inline constexpr const char *GameFileCaption = "Divuz";
 
-class BestGames;
+class BestGamesStore;
 class IBestGamesDialogs;
 
 class CDivuzDoc : public QObject
@@ -141,7 +141,7 @@ class CDivuzDoc : public QObject
     // The best-games table and the dialogs that show it, both kept by the
     // caller for the document's lifetime. Without them a won tournament game
     // is not filed and the best-games command shows nothing.
-    void SetBestGames(BestGames *table, IBestGamesDialogs *dialogs);
+    void SetBestGames(BestGamesStore *table, IBestGamesDialogs *dialogs);
     // Command 120, posted after a won tournament game: a game good enough
     // for the table gets the player's name, is filed, and the table is
     // shown. Any other game is left as it is.
@@ -187,7 +187,7 @@ class CDivuzDoc : public QObject
     PoleRequest myRequest;
     DataDivuzDoc myData;
     std::vector<IDivuzView *> myViews;
-    BestGames *myBestGames = nullptr;
+    BestGamesStore *myBestGames = nullptr;
     IBestGamesDialogs *myBestGamesDialogs = nullptr;
     // Numbers the requests; a reply counts only while it carries the number
     // of the request now out, so one left over from a stopped thread is

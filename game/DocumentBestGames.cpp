@@ -4,10 +4,11 @@
 #include "DivuzDoc.h"
 
 #include "BestGamesDialogs.h"
+#include "BestGamesStore.h"
 #include "DivuzApplication.h"
 #include "ErrorReport.h"
 
-void CDivuzDoc::SetBestGames(BestGames *table, IBestGamesDialogs *dialogs)
+void CDivuzDoc::SetBestGames(BestGamesStore *table, IBestGamesDialogs *dialogs)
 {
     myBestGames = table;
     myBestGamesDialogs = dialogs;
@@ -28,10 +29,13 @@ void CDivuzDoc::OnTournamentWin()
         myData.Mode = ModeTournament;
 
     // Step 3. A game good enough for the table: the name (the record keeps
-    // its name when the dialog is closed with Escape), the entry, the table.
+    // its name when the dialog is closed with Escape), the entry, written to
+    // the file at once so no later end of the session can lose it, the table.
+    // A failed write is not reported; the entry waits for the next save.
     if (myBestGames->IsWorthy(myData, options)) {
         myBestGamesDialogs->AskPlayerName(myData.PlayerName);
         myBestGames->AddGame(myData, options);
+        myBestGames->Save(options);
         OnBestGames();
     }
 
@@ -49,7 +53,7 @@ void CDivuzDoc::OnBestGames()
     DataDivuzDoc chosen;
     const DivuzOptions options = RequireApplication("CDivuzDoc::OnFindAndMakeMove").GetOptions();
     if (!myBestGamesDialogs->ChooseBestGame(chosen, options.Level, myData.IsPlayerFirst ? 0 : 1,
-                                            *myBestGames) ||
+                                            myBestGames->Table()) ||
         !IsTournamentWin(chosen))
         return;
     // The table comes from a file; a history the board refuses would stop

@@ -10,6 +10,8 @@
 # 3. Starts the installed divuz offscreen from that root: --check-data must
 #    find the sounds, the music and the help, and the game must come up
 #    and paint its board.
+# 4. As root, starts it once more: the game must write nothing under its
+#    prefix, its best-games table going to the user's data folder.
 # With --deb (needs root): also builds the Debian package with CPack,
 # installs it with apt-get, starts the installed divuz the same way and
 # removes the package again.
@@ -86,6 +88,20 @@ run_game env DIVUZ_QUIT_AFTER_FIRST_PAINT=1 timeout 60 "$stage/usr/bin/divuz"
 run_game "$stage/usr/bin/divuz-engine" search --level 6 >/dev/null
 echo "install: the installed divuz found its data and started"
 
+# Step 4. Even root's game keeps what it writes in root's own folders.
+if [ "$(id -u)" -eq 0 ]; then
+  files_before=$(cd "$stage" && find . | sort)
+  mkdir -p "$work/root-home"
+  env -i PATH=/usr/bin:/bin HOME="$work/root-home" QT_QPA_PLATFORM=offscreen \
+    DIVUZ_QUIT_AFTER_FIRST_PAINT=1 timeout 60 "$stage/usr/bin/divuz"
+  files_after=$(cd "$stage" && find . | sort)
+  [ "$files_before" = "$files_after" ] ||
+    fail "run as root, the game wrote into its installation: $(diff <(echo "$files_before") <(echo "$files_after") | grep '^>')"
+  [ -s "$work/root-home/.local/share/Zidude/Divuz/Best.tab" ] ||
+    fail "run as root, the game kept no best-games table in the user's data folder"
+  echo "install: run as root, the installed divuz wrote nothing under its prefix"
+fi
+
 if $deb; then
   [ "$(id -u)" -eq 0 ] || fail "--deb installs a package and needs root"
   rm -f "$build"/divuz_*.deb
@@ -95,6 +111,9 @@ if $deb; then
   dpkg -s divuz | grep -E '^(Version|Depends):'
   run_game /usr/bin/divuz --check-data
   run_game env DIVUZ_QUIT_AFTER_FIRST_PAINT=1 timeout 60 /usr/bin/divuz
+  env -i PATH=/usr/bin:/bin HOME="$work/root-home" QT_QPA_PLATFORM=offscreen \
+    DIVUZ_QUIT_AFTER_FIRST_PAINT=1 timeout 60 /usr/bin/divuz
+  [ ! -e /usr/bin/Best.tab ] || fail "the packaged game, run as root, wrote /usr/bin/Best.tab"
   echo "install: $(basename "$package") installed and divuz started"
   # The machine is left as it was, but for the dependencies pulled in.
   DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq divuz >/dev/null

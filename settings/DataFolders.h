@@ -15,6 +15,11 @@
 // ends in '/'.
 std::vector<std::string> DataFolderCandidates(const std::string &programFolder);
 
+// Whether the program runs installed: its folder is the bin folder of an
+// installation, with the installed data folder (share/divuz) beside it. A
+// program run from its build tree or an unpacked folder is not.
+bool IsInstalledProgram(const std::string &programFolder);
+
 // The first candidate that holds the subfolder name; the program folder when
 // none does, so a missing folder is looked for (and reported) beside the
 // program. No trailing '/'.

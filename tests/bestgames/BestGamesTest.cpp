@@ -1,5 +1,6 @@
 #include "BestGames.h"
 #include "BestGamesLocation.h"
+#include "BestGamesStore.h"
 #include "DamagedTable.h"
 #include "RecordsArchive.h"
 
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -272,23 +274,121 @@ TEST_F(BestGamesFileTest, FailingSaveNeverDamagesThePreviousTable)
 TEST_F(BestGamesFileTest, TableGoesToTheUserFolderOnlyWhenTheProgramFolderIsUnwritable)
 {
     EXPECT_EQ(BestGamesWritePath(myOptions), myPath);
-    ASSERT_TRUE(SaveBestGames(Filled("Here"), myOptions));
+    BestGamesStore here;
+    here.Load(myOptions);
+    here.AddGame(Win(20, 5, "Here"), AtLevel(6));
+    ASSERT_TRUE(here.Save(myOptions));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(UserBestGamesPath())));
     BestGames t;
     EXPECT_TRUE(LoadBestGames(t, myOptions).IsComplete);
-    EXPECT_EQ(t[3].PlayerName, "Here3");
+    EXPECT_EQ(Names(t, 0, 0), "Here Anonymous Anonymous Anonymous Anonymous");
 
     // A program folder that does not exist cannot be written, whoever runs.
     DivuzOptions elsewhere = myOptions;
     elsewhere.ProgramFolder = myOptions.ProgramFolder + "/gone";
     EXPECT_EQ(BestGamesWritePath(elsewhere), UserBestGamesPath());
-    ASSERT_TRUE(SaveBestGames(Filled("User"), elsewhere));
+    BestGamesStore user;
+    user.AddGame(Win(20, 5, "User"), AtLevel(6));
+    ASSERT_TRUE(user.Save(elsewhere));
     EXPECT_EQ(BestGamesReadPath(elsewhere), UserBestGamesPath());
 
     EXPECT_EQ(BestGamesReadPath(myOptions), UserBestGamesPath());
     EXPECT_EQ(BestGamesWritePath(myOptions), UserBestGamesPath());
     EXPECT_TRUE(LoadBestGames(t, myOptions).IsComplete);
-    EXPECT_EQ(t[3].PlayerName, "User3");
+    EXPECT_EQ(Names(t, 0, 0), "User Anonymous Anonymous Anonymous Anonymous");
+}
+
+// An installed program (its folder the bin folder beside share/divuz) keeps
+// its table per user even where it could write into its installation, as
+// root can; the same folder without share/divuz beside it is a build tree.
+TEST_F(BestGamesFileTest, AnInstalledProgramNeverWritesIntoItsInstallation)
+{
+    const QString bin = myFolder.filePath("usr/bin");
+    ASSERT_TRUE(QDir().mkpath(bin));
+    DivuzOptions installed = myOptions;
+    installed.ProgramFolder = bin.toStdString();
+    EXPECT_EQ(BestGamesWritePath(installed), installed.ProgramFolder + "/Best.tab");
+
+    ASSERT_TRUE(QDir().mkpath(myFolder.filePath("usr/share/divuz")));
+    EXPECT_EQ(BestGamesWritePath(installed), UserBestGamesPath());
+    BestGamesStore store;
+    store.Load(installed);
+    store.AddGame(Win(20, 5, "Root"), AtLevel(6));
+    ASSERT_TRUE(store.Save(installed));
+    EXPECT_EQ(QDir(bin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{});
+    BestGames t;
+    ASSERT_TRUE(t.Load(UserBestGamesPath()));
+    EXPECT_EQ(t.GetGame(0, 0, 0).PlayerName, "Root");
+}
+
+// Two copies of the program, each with the table it read at start: every
+// save ranks this copy's new wins into the file as it is now, so neither
+// copy's exit wipes the other's wins, and each sees the other's after it
+// saved.
+TEST_F(BestGamesFileTest, TwoCopiesEnteringWinsInTurnKeepEveryWin)
+{
+    const DivuzOptions beginner = AtLevel(6);
+    DivuzOptions options = myOptions;
+    options.Level = beginner.Level;
+    BestGames stored;
+    for (const char *name : {"S20", "S30", "S40"})
+        stored.AddGame(Win(std::stoi(name + 1), 10, name), beginner);
+    ASSERT_TRUE(stored.Save(myPath));
+
+    BestGamesStore first, second;
+    first.Load(options);
+    second.Load(options);
+    first.AddGame(Win(25, 10, "First"), beginner);
+    ASSERT_TRUE(first.Save(options)); // the win saved as soon as it was entered
+    second.AddGame(Win(22, 10, "Dvojnik"), beginner);
+    second.AddGame(Win(50, 10, "Late"), beginner);
+    ASSERT_TRUE(second.Save(options));
+    EXPECT_EQ(Names(second.Table(), 0, 0), "S20 Dvojnik First S30 S40") << "Late drops out";
+
+    // The first copy's exit keeps the second copy's win, and a save with
+    // nothing new writes the file back as it is.
+    const QByteArray both = ReadAll(myPath);
+    ASSERT_TRUE(first.Save(options));
+    EXPECT_EQ(ReadAll(myPath), both);
+    EXPECT_EQ(Names(first.Table(), 0, 0), "S20 Dvojnik First S30 S40");
+
+    // A game the file holds already is not filed twice.
+    BestGamesStore third;
+    third.Load(options);
+    third.AddGame(Win(21, 10, "Twice"), beginner);
+    BestGames copied = third.Table();
+    ASSERT_TRUE(copied.Save(myPath));
+    ASSERT_TRUE(third.Save(options));
+    EXPECT_EQ(Names(third.Table(), 0, 0), "S20 Twice Dvojnik First S30");
+}
+
+// A file damaged after this copy read it is kept aside before this copy's
+// table takes its place. A folder in the way is no table: writing over it
+// fails and the table goes to the per-user copy, the folder left alone.
+TEST_F(BestGamesFileTest, ASaveOverADamagedFileKeepsItAside)
+{
+    BestGamesStore store;
+    store.Load(myOptions);
+    store.AddGame(Win(20, 5, "Mine"), AtLevel(6));
+    WriteAll(myPath, "damaged by hand");
+    ASSERT_TRUE(store.Save(myOptions));
+    EXPECT_EQ(ReadAll(myPath + ".damaged"), QByteArray("damaged by hand"));
+    BestGames t;
+    ASSERT_TRUE(t.Load(myPath));
+    EXPECT_EQ(t.GetGame(0, 0, 0).PlayerName, "Mine");
+
+    QFile::remove(QString::fromStdString(myPath));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(myPath)));
+    BestGamesProblem problem;
+    EXPECT_FALSE(BestGames().Save(myPath, &problem));
+    EXPECT_FALSE(problem.Text.empty());
+    store.AddGame(Win(19, 5, "Later"), AtLevel(6));
+    ASSERT_TRUE(store.Save(myOptions));
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(myPath)).isDir());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(myPath + ".damaged.2")));
+    ASSERT_TRUE(t.Load(UserBestGamesPath()));
+    EXPECT_EQ(Names(t, 0, 0), "Later Mine Anonymous Anonymous Anonymous");
 }
 
 // A table that was not read completely is kept byte for byte under a name of
@@ -307,14 +407,14 @@ TEST_F(BestGamesFileTest, DamagedTableSurvivesAStartAndExitUnderItsOwnName)
     damaged[firstFive] = 2; // entry 5 of another version
     WriteAll(myPath, damaged);
 
-    BestGames t; // start ...
-    const BestGamesLoad load = LoadBestGames(t, myOptions);
+    BestGamesStore t; // start ...
+    const BestGamesLoad load = t.Load(myOptions);
     EXPECT_FALSE(load.IsComplete);
     EXPECT_TRUE(load.Problem.IsBadVersion);
     EXPECT_EQ(load.KeptPath, myPath + ".damaged");
     const QString notice = DamagedTableNotice(load.Path, load.KeptPath);
     EXPECT_TRUE(notice.contains(QString::fromStdString(load.KeptPath))) << notice.toStdString();
-    ASSERT_TRUE(SaveBestGames(t, myOptions)); // ... and exit
+    ASSERT_TRUE(t.Save(myOptions)); // ... and exit, the same damage not kept twice
     EXPECT_EQ(ReadAll(load.KeptPath), QByteArray::fromStdString(damaged));
     std::string partial = damaged.substr(0, firstFive);
     for (int i = 5; i < 50; ++i)
@@ -323,17 +423,17 @@ TEST_F(BestGamesFileTest, DamagedTableSurvivesAStartAndExitUnderItsOwnName)
 
     // The next damaged table (here one cut short) does not replace the first.
     WriteAll(myPath, damaged.substr(0, 100));
-    EXPECT_EQ(LoadBestGames(t, myOptions).KeptPath, myPath + ".damaged.2");
+    EXPECT_EQ(t.Load(myOptions).KeptPath, myPath + ".damaged.2");
     EXPECT_EQ(ReadAll(myPath + ".damaged.2"), QByteArray::fromStdString(damaged.substr(0, 100)));
     EXPECT_EQ(ReadAll(load.KeptPath), QByteArray::fromStdString(damaged));
 
     // A complete table keeps nothing aside and is written back unchanged.
     ASSERT_TRUE(Filled("Whole").Save(myPath));
     const QByteArray whole = ReadAll(myPath);
-    const BestGamesLoad complete = LoadBestGames(t, myOptions);
+    const BestGamesLoad complete = t.Load(myOptions);
     EXPECT_TRUE(complete.IsComplete);
     EXPECT_TRUE(complete.KeptPath.empty());
-    ASSERT_TRUE(SaveBestGames(t, myOptions));
+    ASSERT_TRUE(t.Save(myOptions));
     EXPECT_EQ(ReadAll(myPath), whole);
     EXPECT_EQ(QDir(myFolder.path()).entryList(QDir::Files),
               (QStringList{"Best.tab", "Best.tab.damaged", "Best.tab.damaged.2"}));

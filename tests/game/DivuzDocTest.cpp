@@ -1,18 +1,24 @@
 #include "DivuzDoc.h"
 
 #include "BestGamesDialogs.h"
+#include "BestGamesStore.h"
 #include "DivuzCommands.h"
 #include "GameTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <tuple>
+
+#include <sys/resource.h>
 
 namespace
 {
@@ -702,6 +708,46 @@ TEST_F(DocumentTest, SavedGameOpensAsItWasAndItsUndoneMovesAndHintCarryOn)
     EXPECT_FALSE(error.isEmpty());
 }
 
+// A saved game is replaced whole or not at all: a save onto a folder, or one
+// that cannot be finished (a file-size limit, which holds for root too),
+// fails, says why, and leaves the old file as it was, with no half-written
+// file beside it.
+TEST_F(DocumentTest, AFailedSaveLeavesTheOldFileAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("game.orb");
+    NewGame();
+    ClickHarmlessMove();
+    QString error;
+    ASSERT_TRUE(myDoc.SaveGame(path, &error)) << error.toStdString();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.orb"));
+    EXPECT_FALSE(myDoc.SaveGame(dir.filePath("folder.orb"), &error));
+    EXPECT_TRUE(error.contains("folder.orb")) << error.toStdString();
+
+    for (int i = 0; i < 6; ++i)
+        ClickHarmlessMove();
+    error.clear();
+    rlimit limits{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limits), 0);
+    rlimit small = limits;
+    small.rlim_cur = static_cast<rlim_t>(before.size() / 2);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = myDoc.SaveGame(path, &error);
+    setrlimit(RLIMIT_FSIZE, &limits);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(error.isEmpty());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"game.orb"});
+}
+
 TEST_F(DocumentTest, FileWithoutAGameIsRefusedAndTheGameInProgressGoesOn)
 {
     QTemporaryDir dir;
@@ -789,6 +835,9 @@ class BestGamesDocumentTest : public DocumentTest
     {
         myDoc.SetBestGames(&myTable, &myDialogs);
         myApp.myOptions.Level = 7; // "Amatér", level index 1
+        // The table is written beside a program of its own, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        myApp.myOptions.ProgramFolder = myProgramFolder.path().toStdString();
     }
 
     // A tournament game the player wins with the next move, (9, 9): four of
@@ -827,11 +876,12 @@ class BestGamesDocumentTest : public DocumentTest
     {
         std::ostringstream out;
         ArchiveWriter ar(out);
-        myTable.Serialize(ar);
+        myTable.Table().Serialize(ar);
         return out.str();
     }
 
-    BestGames myTable;
+    QTemporaryDir myProgramFolder;
+    BestGamesStore myTable;
     ScriptedBestGamesDialogs myDialogs;
 };
 
@@ -840,8 +890,12 @@ TEST_F(BestGamesDocumentTest, GoodTournamentWinIsNamedFiledAndTheTableShown)
     // Escape: the game goes in under the name the record had.
     WinAndAnnounce(2);
     EXPECT_EQ(myDialogs.askedNames, std::vector<std::string>{"Anonymous"});
-    EXPECT_EQ(myTable.GetGame(1, 0, 0).PlayerName, "Anonymous");
-    EXPECT_EQ(myTable.GetGame(1, 0, 0).UndoRedoMoves.GetCurSize(), 14);
+    EXPECT_EQ(myTable.Table().GetGame(1, 0, 0).PlayerName, "Anonymous");
+    EXPECT_EQ(myTable.Table().GetGame(1, 0, 0).UndoRedoMoves.GetCurSize(), 14);
+    // On disk at once, not only at exit.
+    BestGames onDisk;
+    ASSERT_TRUE(onDisk.Load(BestGamesPath(myApp.myOptions)));
+    EXPECT_EQ(onDisk.GetGame(1, 0, 0).UndoRedoMoves.GetCurSize(), 14);
     EXPECT_EQ(myDialogs.shownGroups, (std::vector<std::pair<int, int>>{{7, 0}}));
     EXPECT_EQ(Data().Mode, ModeViewParty);
     EXPECT_EQ(Data().PlayerWins, 1);
@@ -856,10 +910,10 @@ TEST_F(BestGamesDocumentTest, GoodTournamentWinIsNamedFiledAndTheTableShown)
     const std::pair<std::string, int> expected[] = {
         {"Jiří", 10}, {"Anonymous", 10}, {"Anonymous", 14}};
     for (int place = 0; place < 3; ++place) {
-        const DataDivuzDoc game = myTable.GetGame(1, 0, place);
+        const DataDivuzDoc game = myTable.Table().GetGame(1, 0, place);
         EXPECT_EQ(std::pair(game.PlayerName, game.UndoRedoMoves.GetCurSize()), expected[place]);
     }
-    EXPECT_FALSE(IsTournamentWin(myTable.GetGame(1, 0, 3)));
+    EXPECT_FALSE(IsTournamentWin(myTable.Table().GetGame(1, 0, 3)));
 }
 
 TEST_F(BestGamesDocumentTest, WinTheTableRefusesShowsNoDialogAndChangesNothing)
@@ -891,7 +945,7 @@ TEST_F(BestGamesDocumentTest, WinTheTableRefusesShowsNoDialogAndChangesNothing)
 TEST_F(BestGamesDocumentTest, ChosenGameIsReplayedMoveByMoveWithoutCountingItsWin)
 {
     WinAndAnnounce(1, 70);
-    const DataDivuzDoc stored = myTable.GetGame(1, 0, 0);
+    const DataDivuzDoc stored = myTable.Table().GetGame(1, 0, 0);
     NewGame();
     Click(0, 0);
     const DataDivuzDoc playing = Data();
@@ -941,10 +995,13 @@ TEST_F(BestGamesDocumentTest, ChosenGameIsReplayedMoveByMoveWithoutCountingItsWi
 TEST_F(BestGamesDocumentTest, StoredGameTheBoardRefusesIsNotReplayed)
 {
     WinAndAnnounce();
-    DataDivuzDoc damaged = myTable.GetGame(1, 0, 0);
+    BestGames table = myTable.Table();
+    DataDivuzDoc damaged = table.GetGame(1, 0, 0);
     damaged.UndoRedoMoves[3].x = damaged.UndoRedoMoves[1].x; // two stones on one cell
     damaged.UndoRedoMoves[3].y = damaged.UndoRedoMoves[1].y;
-    myTable.SetGame(damaged, 1, 0, 0);
+    table.SetGame(damaged, 1, 0, 0);
+    ASSERT_TRUE(table.Save(BestGamesPath(myApp.myOptions)));
+    ASSERT_TRUE(myTable.Load(myApp.myOptions).IsComplete);
     const std::string before = Bytes(Data());
 
     myDialogs.chosenRow = 0;
