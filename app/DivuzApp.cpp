@@ -75,7 +75,7 @@ bool CDivuzApp::InitInstance()
     QGuiApplication::setDesktopFileName("org.example.divuz");
     NameApplication();
     LoadOptions();
-    const BestGamesLoad bestGames = LoadBestGames(myBestGames, myOptions);
+    const BestGamesLoad bestGames = myBestGames.Load(myOptions);
 
     myDocument = std::make_unique<CDivuzDoc>();
     myDocument->SetBestGames(&myBestGames, &myBestGamesDialogs);
@@ -83,6 +83,9 @@ bool CDivuzApp::InitInstance()
     myFrame->SetApplicationCommands(
         [this](int id) { return OnCommand(id); },
         [this](int id, CommandState &state) { return GetCommandState(id, state); });
+    QObject::connect(myFrame.get(), &CMainFrame::Closed, [this] { OnMainFrameClosed(); });
+    // A logout asks first; what an exit would write is written now.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this] { SaveState(); });
     // The banner bar, for banners of 468 x 62; the component gets 585, 1, 2.
     myFrame->AddBottomBar(new CAdvertBar(AdvertWidth, AdvertHeight, 585, 1, 2));
     myFrame->OnCommand(ID_FILE_NEW); // the first game
@@ -118,11 +121,36 @@ void CDivuzApp::LoadOptions()
 
 int CDivuzApp::ExitInstance()
 {
+    if (myHasExited)
+        return 0;
+    myHasExited = true;
     if (myDocument)
         myDocument->DeleteContents();
-    SaveSettings(myOptions);
-    SaveBestGames(myBestGames, myOptions);
+    SaveState();
     return 0;
+}
+
+void CDivuzApp::SaveState()
+{
+    SaveSettings(myOptions);
+    myBestGames.Save(myOptions);
+}
+
+void CDivuzApp::RequestExit()
+{
+    if (myFrame && !myIsExiting)
+        myFrame->close();
+    else
+        OnMainFrameClosed();
+}
+
+void CDivuzApp::OnMainFrameClosed()
+{
+    myIsExiting = true;
+    // Help, a dialog or a message box would otherwise keep the program alive
+    // without its main window; a modal one's own loop ends as it closes.
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 void CDivuzApp::PostMainWindowCommand(int id)
@@ -157,9 +185,11 @@ bool CDivuzApp::OnCommand(int id)
     case ID_WHO_COMPUTER:  // "Počítač"
     case ID_WHO_ALTERNATE: // "Střídavě"
         myOptions.WhoBeginsMode = id - ID_WHO_PLAYER;
+        SaveSettings(myOptions);
         return true;
     case ID_VIEW_INFO:
         myOptions.IsViewInfo = !myOptions.IsViewInfo;
+        SaveSettings(myOptions);
         PostMainWindowCommand(WM_FIT_FRAME);
         RepaintView();
         return true;
@@ -203,6 +233,8 @@ void CDivuzApp::OnOptions()
     const int result = myDialogRunner ? myDialogRunner(dialog) : dialog.exec();
     if (result != QDialog::Accepted)
         return;
+    // Kept at once: a session that ends later must not take the choice along.
+    SaveSettings(myOptions);
 
     // Step 3. The music when it was switched, or another piece while on;
     // then the frame's size and a full repaint.

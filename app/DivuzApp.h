@@ -6,8 +6,8 @@
 // application-wide commands (who begins, new game, new tournament, the
 // information panel, the options, About and help).
 
-#include "BestGames.h"
 #include "BestGamesDialogRunner.h"
+#include "BestGamesStore.h"
 #include "DivuzApplication.h"
 #include "DivuzOptions.h"
 #include "SdlMediaPlayer.h"
@@ -33,8 +33,19 @@ class CDivuzApp : public IDivuzApplication
 
     // Start-up: settings, best games, document and window, the first game.
     bool InitInstance();
-    // Shut-down: the game stops, settings and best games are written.
+    // Shut-down: the game stops, settings and best games are written. Runs
+    // once, however many ways out were taken.
     int ExitInstance();
+
+    // The way out of a signal or any other request from outside: the same
+    // orderly exit as "&Konec", through the main window's closing.
+    void RequestExit();
+    // Whether the program is on its way out: the main window has closed, so
+    // the event loop must not start or go on.
+    bool IsExiting() const { return myIsExiting; }
+    // Writes the settings and the best-games table now, as at exit (the
+    // session manager asks for this before a logout).
+    void SaveState();
 
     DivuzOptions GetOptions() const override { return myOptions; }
     void SetOptions(const DivuzOptions &options) override { myOptions = options; }
@@ -46,7 +57,7 @@ class CDivuzApp : public IDivuzApplication
     // returns the program's exit code, 0 when everything is there.
     int CheckData();
 
-    BestGames &GetBestGames() { return myBestGames; }
+    BestGamesStore &GetBestGames() { return myBestGames; }
     CMainFrame *MainFrame() const { return myFrame.get(); }
     CDivuzDoc *Document() const { return myDocument.get(); }
     DivuzHelp &Help() { return *myHelp; }
@@ -62,6 +73,9 @@ class CDivuzApp : public IDivuzApplication
 
   private:
     void StartNewGame(bool tournament);
+    // The main window has closed: every other window of ours closes with it
+    // and the event loop ends, whatever dialog was running.
+    void OnMainFrameClosed();
     // Reads the settings, from the program folder given at construction
     // when there is one.
     void LoadOptions();
@@ -72,7 +86,7 @@ class CDivuzApp : public IDivuzApplication
     void RepaintView();
 
     DivuzOptions myOptions;
-    BestGames myBestGames;
+    BestGamesStore myBestGames;
     BestGamesDialogRunner myBestGamesDialogs;
     std::string myProgramFolder;
     // Sounds and music; registered as the program's player while the
@@ -83,4 +97,6 @@ class CDivuzApp : public IDivuzApplication
     std::unique_ptr<DivuzHelp> myHelp;
     std::unique_ptr<SplashMessageFilter> mySplashFilter;
     DialogRunner myDialogRunner;
+    bool myIsExiting = false;
+    bool myHasExited = false;
 };

@@ -2,6 +2,7 @@
 
 #include "DivuzApp.h"
 #include "ErrorReport.h"
+#include "ExitSignals.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -47,6 +48,8 @@ int main(int argc, char **argv)
     ErrorGuard<QApplication> application(argc, argv);
     SetErrorReporter(ShowError);
     CDivuzApp app;
+    // The end of a session leaves as "&Konec" does: settings and table written.
+    ExitSignals exitSignals([&app](int) { app.RequestExit(); });
     try {
         if (!app.InitInstance())
             return 1;
@@ -57,6 +60,9 @@ int main(int argc, char **argv)
     QuitAfterFirstPaint quitter;
     if (qEnvironmentVariableIsSet("DIVUZ_QUIT_AFTER_FIRST_PAINT"))
         application.installEventFilter(&quitter);
-    application.exec();
+    // A signal during the start (a message box of its own runs an event loop)
+    // has already closed the main window.
+    if (!app.IsExiting())
+        application.exec();
     return app.ExitInstance();
 }

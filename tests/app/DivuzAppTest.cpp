@@ -1,4 +1,5 @@
 #include "DivuzApp.h"
+#include "BestGamesLocation.h"
 #include "DivuzDoc.h"
 #include "DivuzHelp.h"
 #include "FrameCommands.h"
@@ -130,6 +131,52 @@ TEST_F(DivuzAppTest, HelpAskedForByAModalDialogOpensAsItsChild)
         dialog.reject();
     });
     dialog.exec();
+}
+
+// Closing the main window ends the program whatever else of ours is open:
+// the help window goes with it, a modal dialog too (a signal's way out), the
+// event loop ends, and the exit writes the settings and the table, once.
+TEST_F(DivuzAppTest, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen)
+{
+    SplashWnd::HideSplash();
+    CMainFrame &frame = *myApp->MainFrame();
+    const QString settings = QSettings("Zidude", "Divuz").fileName();
+    const QString table = QString::fromStdString(BestGamesWritePath(myApp->GetOptions()));
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+
+    // "&Konec" with the help window open.
+    EXPECT_TRUE(frame.OnCommand(ID_HELP_FINDER));
+    ASSERT_TRUE(myApp->Help().Window()->isVisible());
+    QTimer::singleShot(0, &frame, [&] { frame.OnCommand(ID_APP_EXIT); });
+    giveUp.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the event loop went on";
+    EXPECT_FALSE(myApp->Help().Window()->isVisible());
+    EXPECT_TRUE(myApp->IsExiting());
+
+    // A request from outside while a modal dialog runs: the dialog closes
+    // and the program leaves as well.
+    frame.show();
+    QString shown;
+    QTimer::singleShot(0, &frame, [&] { frame.OnCommand(ID_APP_ABOUT); });
+    QTimer::singleShot(100, &frame, [&] {
+        shown = QApplication::activeModalWidget() ? "modal" : "none";
+        myApp->RequestExit();
+    });
+    giveUp.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the dialog kept the program alive";
+    EXPECT_EQ(shown, "modal");
+    EXPECT_FALSE(frame.isVisible());
+
+    QFile::remove(settings);
+    QFile::remove(table);
+    myApp->ExitInstance();
+    EXPECT_TRUE(QFile::exists(settings));
+    EXPECT_TRUE(QFile::exists(table));
+    QFile::remove(settings);
+    myApp->ExitInstance(); // TearDown's, and any other way out, writes nothing more
+    EXPECT_FALSE(QFile::exists(settings));
 }
 
 TEST_F(DivuzAppTest, AboutShowsTheAboutBoxModally)

@@ -147,10 +147,12 @@ bool CMainFrame::OnCommand(int id)
     case ID_VIEW_TOOLBAR:
         myToolBar->setVisible(!myToolBar->isVisible());
         FitToLayout();
+        SaveBarState();
         return true;
     case ID_VIEW_STATUS_BAR:
         statusBar()->setVisible(!statusBar()->isVisible());
         FitToLayout();
+        SaveBarState();
         return true;
     default:
         break;
@@ -230,4 +232,6 @@ void CMainFrame::closeEvent(QCloseEvent *event)
 {
     SaveBarState();
     QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit Closed();
 }

@@ -83,6 +83,11 @@ class CMainFrame : public QMainWindow
     int OnEndMusic();
     MidiWnd &Music() { return myMidiWnd; }
 
+  signals:
+    // The window has closed ("&Konec", its close button, the window manager);
+    // the program ends with it.
+    void Closed();
+
   protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
