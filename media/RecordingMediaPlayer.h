@@ -6,10 +6,13 @@
 // it lives.
 
 #include "MediaPlayer.h"
+#include "MidiLength.h"
 
 #include <QCoreApplication>
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +43,7 @@ class RecordingMediaPlayer : public IMediaPlayer
         if (!std::filesystem::is_regular_file(path, error))
             return 0;
         openPath = path;
+        openLength = MidiFilePlayingTime(path);
         openDevice = ++lastDevice;
         return openDevice;
     }
@@ -49,6 +53,7 @@ class RecordingMediaPlayer : public IMediaPlayer
             return;
         ++starts;
         playing = true;
+        played = {};
         myReceiver = receiver;
     }
     void CloseMusic() override
@@ -72,6 +77,18 @@ class RecordingMediaPlayer : public IMediaPlayer
         return true;
     }
 
+    // The playing piece plays on for the given time, by a clock of this
+    // player's own. Once past its last note (its length read from the file)
+    // and the ring the real player allows it, it ends as FinishMusic ends it.
+    // A piece of unknown length never ends this way.
+    bool PlayFor(std::chrono::microseconds time)
+    {
+        if (!playing || !openLength)
+            return false;
+        played += time;
+        return played >= *openLength + LastNoteRing && FinishMusic();
+    }
+
     // The file name (without folder) of the open piece; empty when none.
     std::string OpenPiece() const
     {
@@ -83,6 +100,8 @@ class RecordingMediaPlayer : public IMediaPlayer
     int waveStops = 0;
     std::vector<std::string> opened; // every path OpenMusic was given
     std::string openPath;
+    std::optional<std::chrono::microseconds> openLength; // of the open piece
+    std::chrono::microseconds played{};                  // since the playing piece started
     int openDevice = 0;
     int lastDevice = 0;
     int starts = 0; // PlayMusicFromStart calls that started the piece

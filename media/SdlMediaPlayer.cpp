@@ -1,5 +1,7 @@
 #include "SdlMediaPlayer.h"
 
+#include "AlsaMessages.h"
+#include "MidiLength.h"
 #include "SoundFont.h"
 
 #include <SDL.h>
@@ -7,10 +9,12 @@
 
 #include <QCoreApplication>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <future>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace
@@ -22,6 +26,8 @@ std::atomic<SdlMediaPlayer *> hookOwner{nullptr};
 constexpr int WaveChannel = 0;
 constexpr int Frequency = 44100;
 constexpr int ChunkSize = 1024; // about 23 ms: a click sounds at once
+
+using Clock = std::chrono::steady_clock;
 
 bool Exists(const std::string &path)
 {
@@ -69,6 +75,11 @@ struct SdlMediaPlayer::Worker {
     std::string wavePath;
     Mix_Music *music = nullptr;
     int musicDevice = 0;
+    // How long the open piece plays, from its own events; when the playing
+    // piece counts as ended. Unknown for a piece whose events cannot be
+    // read: then the synthesizer's own end notice is all there is.
+    std::optional<std::chrono::microseconds> musicLength;
+    std::optional<Clock::time_point> musicEnd;
 
     bool EnsureAudio(const std::string &soundFont)
     {
@@ -79,6 +90,7 @@ struct SdlMediaPlayer::Worker {
         // queue, which this program never reads: the game could not be
         // stopped by a signal any more.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SilenceAlsaMessages();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         Mix_Init(MIX_INIT_MID);
@@ -112,6 +124,8 @@ struct SdlMediaPlayer::Worker {
             music = nullptr;
         }
         musicDevice = 0;
+        musicLength.reset();
+        musicEnd.reset();
     }
 
     void Shutdown()
@@ -169,9 +183,20 @@ void SdlMediaPlayer::Run()
         std::function<void(Worker &)> command;
         {
             std::unique_lock lock(myQueueMutex);
-            myQueueSignal.wait(lock, [this] { return myQuit || !myQueue.empty(); });
-            if (myQueue.empty())
+            const auto ready = [this] { return myQuit || !myQueue.empty(); };
+            if (worker.musicEnd)
+                myQueueSignal.wait_until(lock, *worker.musicEnd, ready);
+            else
+                myQueueSignal.wait(lock, ready);
+            if (myQueue.empty() && myQuit)
                 break; // quit, and nothing is left to do
+            if (myQueue.empty()) {
+                // The playing piece has reached its last note.
+                worker.musicEnd.reset();
+                lock.unlock();
+                ReportMusicEnd();
+                continue;
+            }
             command = std::move(myQueue.front());
             myQueue.pop_front();
         }
@@ -234,8 +259,10 @@ int SdlMediaPlayer::OpenMusic(const std::string &path)
         if (!IsWellFormedMidi(path))
             return;
         w.music = Mix_LoadMUS(path.c_str());
-        if (w.music)
+        if (w.music) {
             w.musicDevice = device;
+            w.musicLength = MidiFilePlayingTime(path);
+        }
     });
     return device;
 }
@@ -255,8 +282,11 @@ void SdlMediaPlayer::PlayMusicFromStart(int device, QObject *receiver)
         myPlayingDevice.store(0);
         Mix_HaltMusic();
         myPlayingDevice.store(device);
+        w.musicEnd.reset();
         if (Mix_PlayMusic(w.music, 0) != 0)
             myPlayingDevice.store(0);
+        else if (w.musicLength)
+            w.musicEnd = Clock::now() + *w.musicLength + LastNoteRing;
     });
 }
 
@@ -276,17 +306,23 @@ void SdlMediaPlayer::CloseMusic()
 
 void SdlMediaPlayer::OnMusicFinished()
 {
-    // The audio thread: take the device that was playing and post, nothing
-    // else. A piece that was halted has no playing device any more.
-    SdlMediaPlayer *self = hookOwner.load();
-    if (!self)
-        return;
-    const int device = self->myPlayingDevice.exchange(0);
+    // The audio thread: the synthesizer has fallen silent. Mostly the end
+    // was reported at the last note already, and this finds nothing to do.
+    if (SdlMediaPlayer *self = hookOwner.load())
+        self->ReportMusicEnd();
+}
+
+void SdlMediaPlayer::ReportMusicEnd()
+{
+    // Whoever comes first, the piece's last note or the synthesizer's
+    // silence, takes the device that was playing and posts its end; a piece
+    // that was halted has no playing device any more.
+    const int device = myPlayingDevice.exchange(0);
     if (device == 0)
         return;
-    std::lock_guard lock(self->myMusicMutex);
-    if (self->myReceiver && device == self->myOpenDevice)
-        QCoreApplication::postEvent(self->myReceiver, new MusicEndEvent(device));
+    std::lock_guard lock(myMusicMutex);
+    if (myReceiver && device == myOpenDevice)
+        QCoreApplication::postEvent(myReceiver, new MusicEndEvent(device));
 }
 
 void SdlMediaPlayer::Flush()

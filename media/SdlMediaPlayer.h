@@ -1,7 +1,9 @@
 #pragma once
 
 // The real player: SDL2_mixer, with MIDI through its FluidSynth decoder and
-// a packaged General MIDI sound font. Every call of the interface only
+// a packaged General MIDI sound font. A piece ends at its last note (its
+// length read from the file) plus a short ring, not when the synthesizer
+// has fallen silent seconds later. Every call of the interface only
 // queues a command and returns; one worker thread of the player carries the
 // commands out in order, so loading a piece or a wave never holds up the
 // user-interface thread. The audio device opens on the first command; when
@@ -53,6 +55,9 @@ class SdlMediaPlayer : public IMediaPlayer
     void Post(std::function<void(Worker &)> command);
     void Run();
     static void OnMusicFinished(); // SDL's hook, on the audio thread
+    // Posts the end of the playing piece, once: from the worker at the
+    // piece's last note, or from the hook when the synthesizer is silent.
+    void ReportMusicEnd();
 
     const std::string mySoundFont;
     Worker *myWorkerState = nullptr;

@@ -138,12 +138,17 @@ TEST_F(SdlMediaPlayerTest, APieceThatEndsAsksTheFrameForTheNextOnTheUserInterfac
     RegisterMediaPlayer(&player);
     FrameStandIn frame;
     MidiWnd music;
+    QElapsedTimer played;
+    played.start();
     ASSERT_TRUE(music.Open(&frame, ShortPiece("short.mid"), MidiWnd::Play));
     EXPECT_EQ(music.parent(), &frame);
     EXPECT_EQ(music.objectName(), "MidiWnd");
     EXPECT_TRUE(player.IsMusicPlaying());
-    // The notes last half a second; the synthesizer's tail a few more.
+    // The notes last half a second. The end comes soon after the last note,
+    // not seconds later when the synthesizer's tail has died away.
     ASSERT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }, 15000));
+    EXPECT_GE(played.elapsed(), 450);
+    EXPECT_LE(played.elapsed(), 500 + 1500) << "the end came long after the last note";
     EXPECT_EQ(frame.commands, std::vector<int>{WM_NEXT_MUSIC});
     EXPECT_TRUE(frame.onMainThread);
     music.Close();

@@ -67,6 +67,34 @@ std::vector<QString> ThreePieces()
     return {"a.mid", "b.mid", "c.mid"};
 }
 
+// The game's own pieces, as the build made them.
+class RealPiecesTest : public SoundsAndMusicTest
+{
+  protected:
+    void Start(int musicMode)
+    {
+        for (const char *name : {"FrereJacques.mid", "Greensleeves.mid"})
+            ASSERT_TRUE(QFile::copy(QString(DIVUZ_PROGRAM_DIR "/Music/") + name,
+                                    myFolder.filePath(QString("Music/") + name)));
+        SoundsAndMusicTest::Start({}, musicMode);
+    }
+    // Plays the open piece to its last note and then for the ring the real
+    // player allows it: only then does it end, and the music goes on.
+    void PlayToTheEnd()
+    {
+        const auto length = MidiFilePlayingTime(myPlayer->openPath);
+        ASSERT_TRUE(length.has_value());
+        const int starts = myPlayer->starts;
+        EXPECT_FALSE(myPlayer->PlayFor(*length - std::chrono::milliseconds(1)));
+        EXPECT_FALSE(myPlayer->PlayFor(LastNoteRing));
+        PumpFor(30);
+        EXPECT_EQ(myPlayer->starts, starts) << "ended before its last note had rung";
+        EXPECT_TRUE(myPlayer->PlayFor(std::chrono::milliseconds(1)));
+        PumpFor(30);
+        EXPECT_EQ(myPlayer->starts, starts + 1);
+    }
+};
+
 } // namespace
 
 TEST(ChooseSoundTest, EveryEventCodeAndGameModePicksItsSoundAndPlaybackKind)
@@ -286,4 +314,37 @@ TEST_F(SoundsAndMusicTest, AStrangeMusicModeRaisesItsText)
     }
     options.MusicMode = 2;
     myApp->SetOptions(options);
+}
+
+// Each piece ends at its last note and a short ring, in every mode, so the
+// next piece or the repeat starts within a second of the last note and not
+// after the seconds of the synthesizer's tail. Frère Jacques' last note
+// sounds at 76.55 s.
+static_assert(LastNoteRing < std::chrono::seconds(1));
+
+TEST_F(RealPiecesTest, OneAfterAnotherGoesOnToTheNextPieceAtTheLastNote)
+{
+    Start(0);
+    ASSERT_EQ(myPlayer->OpenPiece(), "FrereJacques.mid");
+    EXPECT_EQ(std::chrono::round<std::chrono::milliseconds>(*myPlayer->openLength).count(), 76552);
+    PlayToTheEnd();
+    EXPECT_EQ(myPlayer->OpenPiece(), "Greensleeves.mid");
+}
+
+TEST_F(RealPiecesTest, OnePiecePerGameRepeatsAtTheLastNote)
+{
+    Start(1);
+    const std::string piece = myPlayer->OpenPiece();
+    PlayToTheEnd();
+    PlayToTheEnd();
+    EXPECT_EQ(myPlayer->OpenPiece(), piece);
+}
+
+TEST_F(RealPiecesTest, OnePieceForAllGamesRepeatsAtTheLastNote)
+{
+    Start(2);
+    ASSERT_EQ(myPlayer->OpenPiece(), "FrereJacques.mid");
+    PlayToTheEnd();
+    PlayToTheEnd();
+    EXPECT_EQ(myPlayer->OpenPiece(), "FrereJacques.mid");
 }
