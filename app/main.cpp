@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstring>
 
 namespace
@@ -36,15 +37,45 @@ class QuitAfterFirstPaint : public QObject
     }
 };
 
+constexpr const char *UsageLine = "použití: divuz [--help | --version | --check-data]\n";
+constexpr const char *HelpText =
+    "Piškvorky proti počítači na desce 19 × 19. Bez argumentů spustí hru.\n"
+    "\n"
+    "  --check-data  vypíše, kde program našel zvuky, hudbu a nápovědu, a skončí\n"
+    "  --help        vypíše tuto nápovědu a skončí\n"
+    "  --version     vypíše verzi programu a skončí\n";
+
+// Exit codes of the command line.
+constexpr int UsageError = 2;
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // The one option: report where the data was found, without a window.
+    // Step 1. The options; none of them needs a display. The game itself
+    // takes no arguments.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::printf("%s%s", UsageLine, HelpText);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("divuz %s\n", DIVUZ_VERSION);
+        return 0;
+    }
     if (argc == 2 && std::strcmp(argv[1], "--check-data") == 0) {
         QCoreApplication core(argc, argv);
         return CDivuzApp().CheckData();
     }
+    if (argc > 1) {
+        // An option of ours followed by more, or anything else.
+        const bool known = std::strcmp(argv[1], "--help") == 0 ||
+                           std::strcmp(argv[1], "--version") == 0 ||
+                           std::strcmp(argv[1], "--check-data") == 0;
+        std::fprintf(stderr, "divuz: neznámý argument „%s“\n%s", argv[known ? 2 : 1], UsageLine);
+        return UsageError;
+    }
+
+    // Step 2. The game.
     ErrorGuard<QApplication> application(argc, argv);
     SetErrorReporter(ShowError);
     CDivuzApp app;

@@ -4,7 +4,6 @@
 
 #include "LinePatternTable.h"
 #include "Pole.h"
-#include "PositionText.h"
 #include "Random.h"
 
 #include <chrono>
@@ -13,10 +12,8 @@
 
 int RunTable(const Args &args)
 {
-    if (!args.empty()) {
-        std::fputs("divuz-engine table: takes no arguments\n", stderr);
-        return 2;
-    }
+    if (!args.empty())
+        return UsageError("divuz-engine table: takes no arguments");
     const auto &table = LinePattern::Table();
     for (unsigned code = 0; code < 65536; ++code) {
         bool meaningful = true;
@@ -25,23 +22,46 @@ int RunTable(const Args &args)
         if (meaningful)
             std::printf("%04x %d\n", code, table[code]);
     }
-    return 0;
+    return ExitSuccess;
 }
 
 namespace
 {
-
-int Fail(const std::string &message)
-{
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 1;
-}
 
 // The levels the engine has tables for: a negative level picks among that
 // many best-rated cells (at most every cell); a search level indexes the
 // threat depths, and its move filters end one level further.
 constexpr long long MinLevel = -CellCount;
 constexpr long long MaxLevel = static_cast<long long>(std::size(Pole::ThreatDepth)) - 1;
+
+// A move given as x,y,s: three plain whole numbers, or nothing.
+bool ParseMoveFields(const std::string &token, long long (&fields)[3])
+{
+    std::size_t start = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t comma = token.find(',', start);
+        if ((i < 2) != (comma != std::string::npos))
+            return false;
+        if (!ParseDecimal(std::string_view(token).substr(start, comma - start), fields[i]))
+            return false;
+        start = comma + 1;
+    }
+    return true;
+}
+
+// Why the board cannot take the move, naming its cell; empty when it can.
+std::string RefusedMove(const Pole &pole, const long long (&f)[3])
+{
+    const std::string cell = std::to_string(f[0]) + "," + std::to_string(f[1]);
+    if (f[0] < 0 || f[0] >= BoardSize || f[1] < 0 || f[1] >= BoardSize)
+        return "cell " + cell + " is off the board: x and y are 0.." +
+               std::to_string(BoardSize - 1);
+    if (f[2] != 0 && f[2] != 1)
+        return "move " + cell + "," + std::to_string(f[2]) + ": the sign is 1 (X) or 0 (O)";
+    if (pole.Cell(static_cast<int>(f[0]), static_cast<int>(f[1])).iZnak != FREE)
+        return "cell " + cell + " is given twice";
+    return {};
+}
 
 } // namespace
 
@@ -59,37 +79,41 @@ int RunSearch(const Args &args)
             };
             if (a == "--level") {
                 if (!value(level) || level < MinLevel || level > MaxLevel)
-                    return Fail("bad value for --level: " + std::to_string(MinLevel) + ".." +
-                                std::to_string(MaxLevel));
+                    return UsageError("bad value for --level: " + std::to_string(MinLevel) + ".." +
+                                      std::to_string(MaxLevel));
                 haveLevel = true;
             } else if (a == "--seconds") {
                 if (!value(seconds) || seconds < 0 || seconds > 100000)
-                    return Fail("bad value for --seconds");
+                    return UsageError("bad value for --seconds");
                 timed = true;
             } else if (a == "--side") {
                 if (!value(side) || (side != 0 && side != 1))
-                    return Fail("bad value for --side: 0 or 1");
+                    return UsageError("bad value for --side: 0 or 1");
             } else if (a == "--seed") {
                 if (!value(seed))
-                    return Fail("bad value for --seed");
+                    return UsageError("bad value for --seed");
                 EngineRandom::SetFixedSeed(static_cast<unsigned>(seed));
             } else if (a == "--stats") {
                 stats = true;
             } else {
-                Move move;
-                if (!ParseMoveText(a, move))
-                    return Fail("bad move '" + a + "': expected x,y,s with s 1 (X) or 0 (O)");
+                long long fields[3];
+                if (!ParseMoveFields(a, fields))
+                    return UsageError("bad move '" + a + "': expected x,y,s with s 1 (X) or 0 (O)");
+                if (const std::string why = RefusedMove(pole, fields); !why.empty())
+                    return InputFailure(why);
+                const Move move{static_cast<int>(fields[0]), static_cast<int>(fields[1]),
+                                fields[2] == 1 ? KREST : NOL, 0};
                 pole.MakeMove(move);
                 lastSign = move.iZnak;
             }
         }
         if (timed && haveLevel)
-            return Fail("give either --level or --seconds, not both");
+            return UsageError("give either --level or --seconds, not both");
         BoundedList<Place> line(BoardSize);
         const std::int32_t winner = pole.CheckVictory(line);
         if (winner != FREE)
-            return Fail(std::string("the game is over: ") + (winner == KREST ? "X" : "O") +
-                        " has five in a row");
+            return InputFailure(std::string("the game is over: ") + (winner == KREST ? "X" : "O") +
+                                " has five in a row");
 
         const std::int32_t sign = side >= 0          ? static_cast<std::int32_t>(side)
                                   : lastSign != FREE ? Opponent(lastSign)
@@ -108,8 +132,8 @@ int RunSearch(const Args &args)
             std::fprintf(stderr, "nodes %llu ms %lld\n",
                          static_cast<unsigned long long>(pole.SearchCalls() - nodesBefore),
                          static_cast<long long>(ms));
-        return 0;
+        return ExitSuccess;
     } catch (const xError &e) {
-        return Fail(e.GetText());
+        return InputFailure(e.GetText());
     }
 }

@@ -315,6 +315,8 @@ void Brain::Handle(const Request &request)
         break;
     }
     case Request::Info:
+        if (!request.text.empty())
+            Answer(request.text);
         if (request.key == "timeout_turn")
             myClock.timeoutTurn = request.number;
         else if (request.key == "timeout_match")
@@ -364,8 +366,7 @@ int RunBrain(const Args &args)
     if (!args.empty()) {
         if (args.size() != 2 || args[0] != "--setting" || !ParseDecimal(args[1], setting) ||
             setting < 0 || setting >= SettingCount) {
-            std::fputs("divuz-engine brain: usage: brain [--setting 0..10]\n", stderr);
-            return 2;
+            return UsageError("divuz-engine brain: usage: brain [--setting 0..10]");
         }
     }
     return Brain(static_cast<int>(setting)).Run();

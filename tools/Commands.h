@@ -1,12 +1,26 @@
 #pragma once
 
-// The commands of divuz-engine. Each returns the process exit code.
+// The commands of divuz-engine. Each returns the process exit code, by one
+// rule for every command.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 using Args = std::vector<std::string>;
+
+// Success.
+inline constexpr int ExitSuccess = 0;
+// The input cannot be used: a damaged or missing file, a position the board
+// refuses or one that is already won.
+inline constexpr int ExitInputFailure = 1;
+// The command line itself is wrong: an unknown command or option, a missing
+// or malformed argument, a value out of its range.
+inline constexpr int ExitUsage = 2;
+
+// The message on standard error, then the exit code.
+int UsageError(const std::string &message);
+int InputFailure(const std::string &message);
 
 int RunTable(const Args &args);
 int RunSearch(const Args &args);

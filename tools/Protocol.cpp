@@ -214,15 +214,24 @@ bool ProtocolReader::Read(std::string_view line, bool tooLong, Request &out)
             return false; // max_memory, game_type, folder, ...: nothing the engine uses
         out.kind = Request::Info;
         out.key = key;
-        const bool number = ParseDecimal(value, out.number);
+        bool number = ParseDecimal(value, out.number);
+        // Digits beyond what 64 bits hold are a whole number all the same.
+        const bool huge = !number && !value.empty() &&
+                          value.find_first_not_of("0123456789") == std::string_view::npos;
+        if (huge) {
+            number = true;
+            out.number = MaxTimeMs + 1;
+        }
         if (key == "rule" && !(number && out.number == 0)) {
             out = Error("ERROR rule " + Echo(value) + " is not played; Divuz plays " + PlayedRules);
         } else if (!number) {
             out = Error("ERROR INFO " + key + " needs a whole number");
         } else if (isTime && out.number < 0) {
             out = Error("ERROR INFO " + key + " must not be negative");
-        } else if (isTime) {
-            out.number = std::min(out.number, MaxTimeMs);
+        } else if (isTime && out.number > MaxTimeMs) {
+            out.number = MaxTimeMs;
+            out.text = "MESSAGE INFO " + key + " " + Echo(value) + " is too large; taken as " +
+                       std::to_string(MaxTimeMs) + " ms";
         }
     } else {
         out.kind = Request::Unknown;

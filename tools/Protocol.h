@@ -55,7 +55,7 @@ struct Request {
         Turn,     // X, Y: the opponent's move
         Board,    // Stones: the whole position
         Takeback, // X, Y
-        Info,     // Key, Number (clamped times; the rule number as given)
+        Info,     // Key, Number (clamped times, Text then says so; the rule number)
         About,    //
         Stop,     // stop thinking and answer now
         End,      // leave at once
@@ -74,7 +74,7 @@ struct Request {
     int y = 0;
     std::string key; // INFO: timeout_turn, timeout_match, time_left, rule
     std::vector<Stone> stones;
-    std::string text;
+    std::string text; // Error, Unknown; Info: a note for the manager, if any
 };
 
 // Turns protocol lines into requests. Stateful only for BOARD, which spans

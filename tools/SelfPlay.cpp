@@ -47,17 +47,14 @@ int RunSelfPlay(const Args &args)
                             : args[i] == "--seed"   ? &seed
                                                     : nullptr;
         if (target == nullptr || i + 1 >= args.size() || !ParseDecimal(args[++i], *target)) {
-            std::fprintf(stderr, "divuz-engine selfplay: bad argument '%s'\n", args[i].c_str());
-            return 2;
+            return UsageError("divuz-engine selfplay: bad argument '" + args[i] + "'");
         }
     }
     if (first < 0 || first >= SettingCount || second < 0 || second >= SettingCount) {
-        std::fputs("divuz-engine selfplay: --first and --second take settings 0..10\n", stderr);
-        return 2;
+        return UsageError("divuz-engine selfplay: --first and --second take settings 0..10");
     }
     if (games < 1 || games > 100000) {
-        std::fputs("divuz-engine selfplay: --games takes 1..100000\n", stderr);
-        return 2;
+        return UsageError("divuz-engine selfplay: --games takes 1..100000");
     }
     if (seed >= 0)
         EngineRandom::SetFixedSeed(static_cast<unsigned>(seed));
@@ -110,8 +107,7 @@ int RunSelfPlay(const Args &args)
             std::fflush(stdout);
         }
     } catch (const xError &e) {
-        std::fprintf(stderr, "%s\n", e.GetText());
-        return 1;
+        return InputFailure(e.GetText());
     }
     const char *names[2] = {"first", "second"};
     for (int i = 0; i < 2; ++i) {
@@ -120,5 +116,5 @@ int RunSelfPlay(const Args &args)
                     names[i], p.setting, p.wins, p.losses, p.draws,
                     p.moves > 0 ? 1000.0 * p.seconds / static_cast<double>(p.moves) : 0.0);
     }
-    return 0;
+    return ExitSuccess;
 }

@@ -145,27 +145,20 @@ std::string RecordJson(const DataDivuzDoc &d, const std::string &indent)
     return out + indent + "}";
 }
 
-int Fail(const std::string &message)
-{
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 1;
-}
-
 // Opens the single FILE argument of a show command; 0 when it is open,
 // else the exit code.
 int OpenFile(const char *command, const Args &args, std::ifstream &file)
 {
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: divuz-engine %s FILE\n", command);
-        return 2;
+        return UsageError(std::string("usage: divuz-engine ") + command + " FILE");
     }
     // A folder opens as a stream here but reads as nothing.
     std::error_code ec;
     if (!std::filesystem::is_directory(args[0], ec))
         file.open(args[0], std::ios::binary);
     if (!file.is_open())
-        return Fail(std::string("divuz-engine ") + command + ": cannot open " + args[0]);
-    return 0;
+        return InputFailure(std::string("divuz-engine ") + command + ": cannot open " + args[0]);
+    return ExitSuccess;
 }
 
 } // namespace
@@ -180,10 +173,11 @@ int RunShow(const Args &args)
         ArchiveReader ar(file);
         record.Serialize(ar);
     } catch (const xError &e) {
-        return Fail("divuz-engine show: " + args[0] + ": damaged saved game: " + e.GetText());
+        return InputFailure("divuz-engine show: " + args[0] +
+                            ": damaged saved game: " + e.GetText());
     }
     std::fputs((RecordJson(record, "") + "\n").c_str(), stdout);
-    return 0;
+    return ExitSuccess;
 }
 
 int RunShowBest(const Args &args)
@@ -202,13 +196,13 @@ int RunShowBest(const Args &args)
             try {
                 record.Serialize(ar);
             } catch (const xError &e) {
-                return Fail("divuz-engine show-best: " + args[0] + ": damaged entry " +
-                            std::to_string(i) + ": " + e.GetText());
+                return InputFailure("divuz-engine show-best: " + args[0] + ": damaged entry " +
+                                    std::to_string(i) + ": " + e.GetText());
             }
         }
         out += (i > 0 ? ",\n  " : "\n  ") + RecordJson(record, "  ");
     }
     out += "\n]\n";
     std::fputs(out.c_str(), stdout);
-    return 0;
+    return ExitSuccess;
 }

@@ -5,6 +5,7 @@
 #include "Commands.h"
 
 #include <cstdio>
+#include <string>
 
 namespace
 {
@@ -20,21 +21,40 @@ const char *const Usage =
     "  brain [--setting N]           play through the gomoku manager protocol\n"
     "  show FILE                     a saved game (.orb) as JSON\n"
     "  show-best FILE                the 50 entries of a best-games file as JSON\n"
+    "  --help, --version\n"
     "Divuz plays freestyle: five or more in a row wins. The brain answers\n"
-    "INFO rule with anything but 0 (freestyle) with ERROR.\n";
+    "INFO rule with anything but 0 (freestyle) with ERROR.\n"
+    "Exit status: 0 success, 1 the input cannot be used (a damaged file, a position\n"
+    "refused or already won), 2 a usage error.\n";
 
 } // namespace
+
+int UsageError(const std::string &message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return ExitUsage;
+}
+
+int InputFailure(const std::string &message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return ExitInputFailure;
+}
 
 int main(int argc, char **argv)
 {
     if (argc < 2) {
         std::fputs(Usage, stderr);
-        return 2;
+        return ExitUsage;
     }
     const std::string command = argv[1];
     if (command == "--help" || command == "help") {
         std::fputs(Usage, stdout);
-        return 0;
+        return ExitSuccess;
+    }
+    if (command == "--version") {
+        std::printf("divuz-engine %s\n", DIVUZ_VERSION);
+        return ExitSuccess;
     }
     const Args args(argv + 2, argv + argc);
     if (command == "table")
@@ -50,5 +70,5 @@ int main(int argc, char **argv)
     if (command == "show-best")
         return RunShowBest(args);
     std::fprintf(stderr, "divuz-engine: unknown command '%s'\n%s", command.c_str(), Usage);
-    return 2;
+    return ExitUsage;
 }

@@ -137,7 +137,7 @@ TEST(ProtocolReaderTest, BoardCutOffByTheEndIsNeverPlayed)
     EXPECT_EQ(r.kind, Request::Error);
 }
 
-TEST(ProtocolReaderTest, InfoTimesAreClampedAndNegativesRefused)
+TEST(ProtocolReaderTest, InfoTimesAreClampedWithANoteAndNegativesRefused)
 {
     Request r = ReadOne("INFO timeout_turn 9223372036854775807");
     EXPECT_EQ(r.kind, Request::Info);
@@ -145,8 +145,16 @@ TEST(ProtocolReaderTest, InfoTimesAreClampedAndNegativesRefused)
     EXPECT_EQ(r.number, MaxTimeMs);
     EXPECT_EQ(ReadOne("INFO time_left 3000000000000").number, MaxTimeMs);
     EXPECT_EQ(ReadOne("INFO timeout_match 0").number, 0);
+    EXPECT_EQ(ReadOne("INFO timeout_match 0").text, "");
+    // A time beyond what 64 bits hold is still a whole number, only too large;
+    // the manager is told it was cut.
+    r = ReadOne("INFO timeout_turn 9223372036854775808");
+    EXPECT_EQ(r.kind, Request::Info);
+    EXPECT_EQ(r.number, MaxTimeMs);
+    EXPECT_EQ(r.text, "MESSAGE INFO timeout_turn 9223372036854775808 is too large; taken as "
+                      "1000000000 ms");
     for (const char *bad : {"INFO timeout_turn -5", "INFO time_left -1", "INFO timeout_match x",
-                            "INFO timeout_turn 9223372036854775808", "INFO timeout_turn"})
+                            "INFO timeout_turn -99999999999999999999", "INFO timeout_turn"})
         EXPECT_EQ(ReadOne(bad).kind, Request::Error) << bad;
     // Keys the engine has no use for pass without an answer.
     EXPECT_TRUE(
