@@ -96,8 +96,13 @@ bool CDivuzApp::InitInstance()
     if (!bestGames.IsComplete)
         QMessageBox::warning(myFrame.get(), "Divuz",
                              DamagedTableNotice(bestGames.Path, bestGames.KeptPath));
-    // Shown once the frame is up, so the splash lies above it.
+    // Shown once the frame is up, so the splash lies above it. The first
+    // game's clock starts when it goes away.
     SplashWnd::ShowSplash(myFrame.get());
+    myFrame->View()->SetClockGate([] {
+        const SplashWnd *splash = SplashWnd::Current();
+        return splash == nullptr || !splash->isVisible();
+    });
     return true;
 }
 

@@ -132,6 +132,8 @@ void CDivuzDoc::PostRequest(int message, int replyCommand, int soundEvent, std::
     if (myRequestObserver)
         myRequestObserver(message, myRequest);
     myThread->PostThreadMessage(message, &myRequest, param, ++myTicket);
+    if (myRequestListener)
+        myRequestListener();
 }
 
 void CDivuzDoc::OnMakeMove(const Place &m)

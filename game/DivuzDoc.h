@@ -65,6 +65,13 @@ class CDivuzDoc : public QObject
     // the engine is asked to do.
     using RequestObserver = std::function<void(int message, const PoleRequest &request)>;
     void SetRequestObserver(RequestObserver observer) { myRequestObserver = std::move(observer); }
+    // Called as soon as a request has gone out to the engine, so the windows
+    // can show at once, in the same turn of the event loop, that the game
+    // now waits for it (the replies update the views anyway).
+    void SetRequestListener(std::function<void()> listener)
+    {
+        myRequestListener = std::move(listener);
+    }
 
     // Starts a new game with a new engine thread; who begins, the game kind
     // and the music come from the application's settings.
@@ -194,4 +201,5 @@ class CDivuzDoc : public QObject
     // dropped. Never reset, so numbers from an old game never match.
     std::uint64_t myTicket = 0;
     RequestObserver myRequestObserver;
+    std::function<void()> myRequestListener;
 };

@@ -1,5 +1,6 @@
 #include "DivuzApp.h"
 #include "BestGamesLocation.h"
+#include "DivuzCommands.h"
 #include "DivuzDoc.h"
 #include "DivuzHelp.h"
 #include "FrameCommands.h"
@@ -9,8 +10,11 @@
 #include "MainView.h"
 #include "SplashWnd.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,6 +22,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace
 {
@@ -84,6 +90,76 @@ TEST_F(DivuzAppTest, TheSplashGreetsAndAClickOnTheBoardUnderItPlaysNoMove)
     EXPECT_EQ(MovesOnBoard(), 0);
     ClickBoard();
     EXPECT_EQ(MovesOnBoard(), 2) << "the next click plays, the computer answers";
+}
+
+// Nobody can move while the splash covers the board, so the player's clock
+// waits for it to go away.
+TEST_F(DivuzAppTest, TheFirstGamesClockStartsWhenTheSplashGoesAway)
+{
+    ASSERT_TRUE(SplashWnd::Current() && SplashWnd::Current()->isVisible());
+    PumpFor(600);
+    EXPECT_EQ(Data().PlayerTime, 0);
+    SplashWnd::HideSplash();
+    ASSERT_TRUE(PumpUntil([this] { return Data().PlayerTime >= 3; }, 5000));
+    EXPECT_EQ(Data().ComputerTime, 0);
+}
+
+// The player's click puts the game into the engine's hands: the status text
+// and the commands say so at once, before the event loop runs again, not a
+// quarter of a second later.
+TEST_F(DivuzAppTest, TheStatusAndTheCommandsFollowAClickAtOnce)
+{
+    SplashWnd::HideSplash();
+    CMainFrame &frame = *myApp->MainFrame();
+    ClickBoard();
+    ASSERT_TRUE(frame.Action(ID_EDIT_UNDO)->isEnabled());
+    const QString waiting = frame.StatusPane()->text();
+
+    QTest::mouseClick(&frame.View()->Board(), Qt::LeftButton, {},
+                      QPoint(4 + 20 * 3 + 9, 4 + 20 * 3 + 9));
+    ASSERT_TRUE(Data().IsThinking);
+    EXPECT_EQ(frame.StatusPane()->text(), myApp->Document()->OnUpdateGameStatus());
+    EXPECT_NE(frame.StatusPane()->text(), waiting);
+    EXPECT_FALSE(frame.Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_FALSE(frame.Action(ID_HINT)->isEnabled());
+    ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+}
+
+// Every item of every menu, the menus themselves included, has a letter of
+// its own within its menu, so the keyboard reaches each at once; the three
+// "Kdo začíná" items are one exclusive group.
+TEST_F(DivuzAppTest, EveryMenuItemHasAMnemonicOfItsOwn)
+{
+    const auto mnemonic = [](const QString &text) {
+        const QString label = text.section('\t', 0, 0);
+        const int at = label.indexOf('&');
+        return at >= 0 && at + 1 < label.size() ? label.at(at + 1).toLower() : QChar();
+    };
+    const auto check = [&](const QList<QAction *> &actions, const QString &where) {
+        std::set<QChar> letters;
+        for (const QAction *action : actions) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            const QChar letter = mnemonic(action->text());
+            EXPECT_FALSE(letter.isNull())
+                << where.toStdString() << ": " << action->text().toStdString();
+            EXPECT_TRUE(letters.insert(letter).second)
+                << where.toStdString() << ": " << action->text().toStdString()
+                << " repeats a letter";
+        }
+    };
+    QMenuBar *bar = myApp->MainFrame()->menuBar();
+    check(bar->actions(), "menu bar");
+    int menus = 0;
+    for (const QMenu *menu : bar->findChildren<QMenu *>()) {
+        check(menu->actions(), menu->title());
+        ++menus;
+    }
+    EXPECT_GE(menus, 5); // the four of the bar and "Kdo začíná"
+    const QAction *who = myApp->MainFrame()->Action(ID_WHO_PLAYER);
+    ASSERT_NE(who->actionGroup(), nullptr);
+    EXPECT_TRUE(who->actionGroup()->isExclusive());
+    EXPECT_EQ(who->actionGroup()->actions().size(), 3);
 }
 
 TEST_F(DivuzAppTest, EveryHelpCommandAndDialogContextOpensItsPage)

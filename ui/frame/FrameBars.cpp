@@ -9,6 +9,7 @@
 #include "StringTable.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -27,15 +28,17 @@ struct MenuItem {
     const char *label;
 };
 
+// Every item has a letter of its own within its menu (after the '&'), so
+// the keyboard reaches it directly.
 const MenuItem FileMenu[] = {
-    {ID_FILE_NEW, "&Nový\tCtrl+N"},       {0, nullptr}, {ID_NEW_GAME, "Nová hra"},
-    {ID_NEW_TOURNAMENT, "Nový turnaj"},   {0, nullptr}, {ID_OPEN_GAME, "&Otevřít...\tCtrl+O"},
-    {ID_FILE_SAVE_AS, "&Uložit\tCtrl+S"}, {0, nullptr}, {ID_OPTIONS, "Volby"},
-    {ID_BEST_GAMES, "Nejlepší hráči"},    {0, nullptr}, {ID_APP_EXIT, "&Konec"},
+    {ID_FILE_NEW, "&Nový\tCtrl+N"},       {0, nullptr}, {ID_NEW_GAME, "Nová &hra"},
+    {ID_NEW_TOURNAMENT, "Nový &turnaj"},  {0, nullptr}, {ID_OPEN_GAME, "&Otevřít...\tCtrl+O"},
+    {ID_FILE_SAVE_AS, "&Uložit\tCtrl+S"}, {0, nullptr}, {ID_OPTIONS, "&Volby"},
+    {ID_BEST_GAMES, "Nej&lepší hráči"},   {0, nullptr}, {ID_APP_EXIT, "&Konec"},
 };
 
 const MenuItem WhoBeginsMenu[] = {
-    {ID_WHO_PLAYER, "Hráč"}, {ID_WHO_COMPUTER, "Počítač"}, {ID_WHO_ALTERNATE, "Střídavě"}};
+    {ID_WHO_PLAYER, "&Hráč"}, {ID_WHO_COMPUTER, "&Počítač"}, {ID_WHO_ALTERNATE, "&Střídavě"}};
 
 const MenuItem ViewMenu[] = {{ID_VIEW_TOOLBAR, "&Nástroje"},
                              {ID_VIEW_STATUS_BAR, "&Stavový řádek"},
@@ -146,6 +149,11 @@ void CMainFrame::CreateMenus()
                                                    ID_GAME_EDITMODE, ID_VIEW_TOOLBAR,
                                                    ID_VIEW_STATUS_BAR, ID_VIEW_INFO})
         Action(id)->setCheckable(true);
+    // Exactly one of the three holds: radio items.
+    auto *whoBegins = new QActionGroup(this);
+    whoBegins->setExclusive(true);
+    for (const int id : {ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE})
+        whoBegins->addAction(Action(id));
 }
 
 void CMainFrame::CreateToolBar()

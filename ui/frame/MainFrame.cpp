@@ -32,6 +32,10 @@ namespace
 {
 
 constexpr int IdlePeriodMs = 250;
+// How often and how long the frame looks for the window manager's frame
+// around it after it was shown.
+constexpr int PlacementPollMs = 50;
+constexpr int PlacementWaitMs = 3000;
 
 // Holds a bar along the bottom of the window. It takes the window's width
 // and never asks for more, so the view alone decides how wide the window is.
@@ -56,6 +60,8 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
     myView = new CDivuzView(document, this);
     setCentralWidget(myView);
     myView->SetUpdateListener([this] { UpdateCommandUI(); });
+    if (myDocument)
+        myDocument->SetRequestListener([this] { UpdateCommandUI(); });
 
     CreateMenus();
     CreateToolBar();
@@ -75,8 +81,11 @@ CMainFrame::CMainFrame(CDivuzDoc *document, QWidget *parent)
 
 CMainFrame::~CMainFrame()
 {
-    // The piece goes before the window that receives its end.
+    // The piece goes before the window that receives its end; the document
+    // may outlive the frame.
     myMidiWnd.Close();
+    if (myDocument)
+        myDocument->SetRequestListener({});
 }
 
 CommandState CMainFrame::StateOf(int id) const
@@ -208,7 +217,31 @@ void CMainFrame::PlaceOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    move(::PlaceOnScreen(screen->geometry(), screen->availableGeometry(), frameGeometry().size()));
+    // The client area is placed, which means the same whether or not the
+    // window manager has framed the window yet.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    move(pos() + ::PlaceOnScreen(screen->geometry(), screen->availableGeometry(), size(), margins) -
+         client.topLeft());
+    // A window manager frames the window a moment after it is shown; until
+    // then the title bar's height is unknown. The placement is made again
+    // once it is known, or given up when no frame comes (no window manager).
+    if (margins.isNull() && !myPlacementWait.isValid()) {
+        myPlacementWait.start();
+        QTimer::singleShot(PlacementPollMs, this, &CMainFrame::PlaceOnceFramed);
+    }
+}
+
+void CMainFrame::PlaceOnceFramed()
+{
+    if (frameGeometry() != geometry()) {
+        PlaceOnScreen();
+        return;
+    }
+    if (myPlacementWait.elapsed() < PlacementWaitMs)
+        QTimer::singleShot(PlacementPollMs, this, &CMainFrame::PlaceOnceFramed);
 }
 
 bool CMainFrame::event(QEvent *event)

@@ -10,6 +10,7 @@
 #include "FrameCommands.h"
 #include "MidiWnd.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -70,7 +71,7 @@ class CMainFrame : public QMainWindow
     const QString &PathName() const { return myPathName; }
 
     // Places the window in the middle of the screen, a little above centre,
-    // and wholly within reach.
+    // and wholly within reach, title bar included.
     void PlaceOnScreen();
     // Writes the state of the toolbar and the status bar to the settings
     // store; the frame reads it back when it is made.
@@ -101,6 +102,7 @@ class CMainFrame : public QMainWindow
     void FitStatusPane();
     void RestoreBarState();
     void ReturnKeyboardToView();
+    void PlaceOnceFramed();
     QAction *MakeAction(int id, const QString &label = QString());
     CommandState StateOf(int id) const;
 
@@ -122,4 +124,5 @@ class CMainFrame : public QMainWindow
     FileNamePrompt myPrompt;
     QString myPathName = Untitled;
     MidiWnd myMidiWnd;
+    QElapsedTimer myPlacementWait; // since the placement began waiting for a frame
 };

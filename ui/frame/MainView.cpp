@@ -79,7 +79,7 @@ void CDivuzView::paintEvent(QPaintEvent *)
 
 void CDivuzView::timerEvent(QTimerEvent *event)
 {
-    if (event->timerId() == myPulse.timerId() && myDocument)
+    if (event->timerId() == myPulse.timerId() && myDocument && (!myClockGate || myClockGate()))
         myDocument->OnTimePulse();
     CDivuzViewBase::timerEvent(event);
 }

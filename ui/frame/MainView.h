@@ -35,6 +35,9 @@ class CDivuzView : public CDivuzViewBase, public IDivuzView
     // Called after every update, once the windows have their new state; the
     // frame refreshes its commands and status text here.
     void SetUpdateListener(std::function<void()> listener) { myListener = std::move(listener); }
+    // The clocks run only while the gate answers true (without a gate,
+    // always): nobody can move while the splash screen covers the board.
+    void SetClockGate(std::function<bool()> gate) { myClockGate = std::move(gate); }
 
     PoleWnd &Board() { return myPoleWnd; }
     PriceWnd &Chances() { return myPriceWnd; }
@@ -56,4 +59,5 @@ class CDivuzView : public CDivuzViewBase, public IDivuzView
     PoleWnd myPoleWnd;
     QBasicTimer myPulse; // timer 1: the clocks
     std::function<void()> myListener;
+    std::function<bool()> myClockGate;
 };
