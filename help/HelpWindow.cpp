@@ -4,15 +4,20 @@
 #include "HelpSearch.h"
 
 #include <QBoxLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace
 {
@@ -37,13 +42,50 @@ QToolButton *Button(QWidget *parent, const QString &text, QStyle::StandardPixmap
     return button;
 }
 
+// The help's own size, where the screen has room for it.
+constexpr QSize PreferredSize(940, 640);
+// At most this share of the screen's available area, in each direction,
+// leaves room for the window manager's frame.
+constexpr double MaxScreenShare = 0.9;
+const QString GeometryKey = QStringLiteral("HelpWindow/Geometry");
+
 } // namespace
+
+QRect HelpWindow::FitOnScreen(const QRect &available, const QRect &wanted)
+{
+    QRect fitted(QPoint(),
+                 wanted.size().boundedTo(QSize(int(available.width() * MaxScreenShare),
+                                               int(available.height() * MaxScreenShare))));
+    fitted.moveCenter(wanted.center());
+    fitted.moveLeft(
+        std::clamp(fitted.left(), available.left(), available.right() + 1 - fitted.width()));
+    fitted.moveTop(
+        std::clamp(fitted.top(), available.top(), available.bottom() + 1 - fitted.height()));
+    return fitted;
+}
+
+void HelpWindow::hideEvent(QHideEvent *event)
+{
+    QSettings(QStringLiteral("Zidude"), QStringLiteral("Divuz"))
+        .setValue(GeometryKey, saveGeometry());
+    QWidget::hideEvent(event);
+}
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Divuz – nápověda"));
-    resize(940, 640);
+    // Where it was last time, else its own size in the middle of the screen;
+    // either way no larger than the screen allows, and wholly on it.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QRect wanted(QPoint(), PreferredSize);
+    wanted.moveCenter(available.center());
+    if (restoreGeometry(QSettings(QStringLiteral("Zidude"), QStringLiteral("Divuz"))
+                            .value(GeometryKey)
+                            .toByteArray()))
+        wanted = geometry();
+    setGeometry(FitOnScreen(available, wanted));
 
     myBack = Button(this, QStringLiteral("Zpět"), QStyle::SP_ArrowBack);
     myForward = Button(this, QStringLiteral("Vpřed"), QStyle::SP_ArrowForward);

@@ -29,12 +29,21 @@ class HelpWindow : public QWidget
     // Fills the search results for the query and shows the search tab.
     void Search(const QString &query);
 
+    // The window's place on a screen with the given available area: the
+    // wanted rectangle at most 90 % of the area in each direction, and
+    // moved wholly onto it.
+    static QRect FitOnScreen(const QRect &available, const QRect &wanted);
+
     QTextBrowser *Browser() const { return myBrowser; }
     QListWidget *Contents() const { return myContents; }
     QLineEdit *SearchField() const { return mySearchField; }
     QListWidget *SearchResults() const { return myResults; }
     QToolButton *BackButton() const { return myBack; }
     QToolButton *ForwardButton() const { return myForward; }
+
+  protected:
+    // The window's size and place are kept for the next time.
+    void hideEvent(QHideEvent *event) override;
 
   private:
     void OnPageChanged(const QUrl &source);

@@ -1,7 +1,9 @@
 #include "HelpWindow.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -93,4 +95,43 @@ TEST_F(HelpWindowTest, AnAnchorOpensTheRightPlaceOfAPage)
     myWindow.ShowPage("hra.html#editace");
     EXPECT_EQ(myWindow.CurrentPage(), "hra.html");
     EXPECT_EQ(myWindow.Browser()->source().fragment(), "editace");
+}
+
+// On any screen the help window is at most 90 % of the available area and
+// lies wholly on it, with room above for its title bar; where there is room
+// it keeps its own size. A place kept from a larger screen is brought back.
+TEST(HelpWindowPlacementTest, TheWindowFitsEveryScreen)
+{
+    const QRect small(0, 0, 800, 600);
+    QRect wanted(QPoint(), QSize(940, 640));
+    wanted.moveCenter(small.center());
+    EXPECT_EQ(HelpWindow::FitOnScreen(small, wanted), QRect(40, 30, 720, 540));
+    const QRect xga(0, 0, 1024, 768);
+    wanted.moveCenter(xga.center());
+    EXPECT_EQ(HelpWindow::FitOnScreen(xga, wanted), QRect(51, 64, 921, 640));
+    const QRect large(0, 30, 1920, 1050);
+    wanted.moveCenter(large.center());
+    EXPECT_EQ(HelpWindow::FitOnScreen(large, wanted), wanted);
+    EXPECT_EQ(HelpWindow::FitOnScreen(small, QRect(1500, 900, 400, 300)),
+              QRect(400, 300, 400, 300));
+}
+
+// The real window on the offscreen screen (800 x 600), and again after it
+// was moved and closed: its place is kept for the next time.
+TEST(HelpWindowPlacementTest, TheWindowKeepsItsPlaceOnTheScreen)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect kept;
+    {
+        HelpWindow window;
+        window.show();
+        EXPECT_TRUE(available.contains(window.geometry())) << available.width();
+        EXPECT_LE(window.width(), available.width() * 9 / 10);
+        EXPECT_LE(window.height(), available.height() * 9 / 10);
+        window.setGeometry(available.left() + 10, available.top() + 60, 500, 400);
+        kept = window.geometry();
+        window.close();
+    }
+    HelpWindow again;
+    EXPECT_EQ(again.geometry(), kept);
 }

@@ -1,11 +1,14 @@
 // The main of the window tests, the board and panel ones and the whole
 // program's: an application of the widget kind, offscreen unless told, and
 // with SDL's dummy audio driver unless told, so the real player plays
-// in real time without a sound card.
+// in real time without a sound card, and with a settings store of its own.
 
 #include "ErrorReport.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,5 +21,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
     ErrorGuard<QApplication> app(argc, argv);
+    // The user's own settings and files are never touched; a test that
+    // needs a store of its own sets it again.
+    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir store;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
     return RUN_ALL_TESTS();
 }

@@ -62,7 +62,7 @@ void CMainFrame::SaveFile(bool askForName)
     if (askForName) {
         path = myPrompt
                    ? myPrompt(true)
-                   : QFileDialog::getSaveFileName(this, "Uložit", FileDialogFolder(), FileFilter);
+                   : QFileDialog::getSaveFileName(this, "Uložit", SaveDialogProposal(), FileFilter);
         if (path.isEmpty())
             return;
         RememberFileFolder(path);
@@ -91,8 +91,16 @@ QString CMainFrame::FileDialogFolder() const
     const QString folder = QSettings("Zidude", "Divuz").value("LastFolder").toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
+    // A documents folder that does not exist would be taken for a file name.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString CMainFrame::SaveDialogProposal() const
+{
+    const QString name =
+        myPathName == Untitled ? Untitled + ".orb" : QFileInfo(myPathName).fileName();
+    return QDir(FileDialogFolder()).filePath(name);
 }
 
 void CMainFrame::RememberFileFolder(const QString &path)

@@ -62,8 +62,11 @@ class CMainFrame : public QMainWindow
     void SetFileNamePrompt(FileNamePrompt prompt) { myPrompt = std::move(prompt); }
 
     // Where the file dialogs start: the folder last saved to or opened
-    // from, else the user's documents folder.
+    // from, else the user's documents folder when it exists, else the home.
     QString FileDialogFolder() const;
+    // What the save dialog proposes: the game's file name ("Untitled.orb"
+    // for a game not saved yet) in FileDialogFolder.
+    QString SaveDialogProposal() const;
 
     // The name of a game not saved yet.
     static inline const QString Untitled = QStringLiteral("Untitled");

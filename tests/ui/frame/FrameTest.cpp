@@ -318,14 +318,23 @@ TEST_F(FrameTest, BarsAndTheFileFolderAreRememberedAcrossARestart)
 {
     Frame().OnCommand(ID_VIEW_STATUS_BAR);
     EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
-    // Without a saved folder the dialogs start in the documents folder.
-    EXPECT_EQ(Frame().FileDialogFolder(),
-              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // Without a saved folder the dialogs start in the documents folder, or
+    // the home folder when there is no documents folder: a folder, never a
+    // file name. The save dialog proposes the game's name there.
+    const QByteArray home = qgetenv("HOME");
+    QTemporaryDir newHome;
+    qputenv("HOME", newHome.path().toUtf8());
+    EXPECT_EQ(Frame().FileDialogFolder(), newHome.path());
+    EXPECT_EQ(Frame().SaveDialogProposal(), newHome.filePath("Untitled.orb"));
+    ASSERT_TRUE(QDir(newHome.path()).mkdir("Documents"));
+    EXPECT_EQ(Frame().SaveDialogProposal(), newHome.filePath("Documents/Untitled.orb"));
+    qputenv("HOME", home);
 
     QTemporaryDir files;
     myFileName = files.filePath("game.orb");
     Frame().OnCommand(ID_FILE_SAVE_AS);
     EXPECT_EQ(Frame().FileDialogFolder(), files.path()); // the next dialog starts there
+    EXPECT_EQ(Frame().SaveDialogProposal(), files.filePath("game.orb"));
 
     // The program ends as when its window is closed, then starts again.
     Frame().close();
