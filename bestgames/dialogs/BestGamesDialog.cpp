@@ -2,6 +2,7 @@
 
 #include "DialogUnits.h"
 #include "DivuzApplication.h"
+#include "RadioTabStop.h"
 #include "TabStopDelegate.h"
 
 #include <QButtonGroup>
@@ -121,6 +122,8 @@ BestGamesDialog::BestGamesDialog(DataDivuzDoc &result, int level, int side, cons
     // Step 1. The group to start on.
     myLevels->button(LevelIndex(level))->setChecked(true);
     mySides->button(side == 1 ? 1 : 0)->setChecked(true);
+    TabToCheckedButton(myLevels);
+    TabToCheckedButton(mySides);
     // Step 2. Any of the seven radio buttons shows its group.
     connect(myLevels, &QButtonGroup::idClicked, this, &BestGamesDialog::FillList);
     connect(mySides, &QButtonGroup::idClicked, this, &BestGamesDialog::FillList);

@@ -5,6 +5,7 @@
 #include "Levels.h"
 #include "MediaPlayer.h"
 #include "Pictures.h"
+#include "RadioTabStop.h"
 #include "SettingsStore.h"
 
 #include <QButtonGroup>
@@ -216,6 +217,8 @@ void OptionsDialog::BuildControls()
     check(myWhoGroup, myWhoBegins);
     check(mySignSetGroup, mySignSet);
     check(myMusicModeGroup, myMusicMode);
+    for (QButtonGroup *group : {myLevelGroup, myWhoGroup, mySignSetGroup, myMusicModeGroup})
+        TabToCheckedButton(group);
     myRenju->setChecked(myIsRenju);
     mySoundOn->setChecked(myIsSoundOn);
     myMusicOn->setChecked(myIsMusicOn);

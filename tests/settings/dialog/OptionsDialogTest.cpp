@@ -9,6 +9,7 @@
 #include "RecordingMediaPlayer.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +21,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -144,6 +148,40 @@ TEST_F(OptionsDialogTest, TheStrengthButtonsAreOneRadioGroupInTheirTabOrder)
         EXPECT_GT(position, previous) << id;
         previous = position;
     }
+}
+
+// Tab walks the dialog with one stop per radio group, its checked button,
+// so Space there changes nothing; the arrows move the choice.
+TEST_F(OptionsDialogTest, TabLandsOnTheCheckedButtonOfEachRadioGroup)
+{
+    myOptions.Level = 7;     // "Amatér"
+    myOptions.MusicMode = 2; // "Jedna pro všechny hry"
+    OptionsDialog d(myOptions);
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    std::vector<QRadioButton *> radios;
+    for (int step = 0; step < 40; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (auto *radio = qobject_cast<QRadioButton *>(QApplication::focusWidget()))
+            radios.push_back(radio);
+    }
+    ASSERT_FALSE(radios.empty());
+    for (QRadioButton *radio : radios)
+        EXPECT_TRUE(radio->isChecked())
+            << radio->objectName().toStdString() << " " << radio->text().toStdString();
+    const auto reached = [&](int id) {
+        return std::find(radios.begin(), radios.end(), d.Control(id)) != radios.end();
+    };
+    EXPECT_TRUE(reached(LevelButtonIds[7]));
+    EXPECT_TRUE(reached(IDC_MUSIC_MODE_2));
+
+    // Space on it keeps the setting; Down moves to the next button.
+    d.Control(IDC_MUSIC_MODE_2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(d.Control(IDC_MUSIC_MODE_2), Qt::Key_Space);
+    EXPECT_TRUE(Get<QRadioButton>(d, IDC_MUSIC_MODE_2)->isChecked());
+    QTest::keyClick(d.Control(IDC_MUSIC_MODE_2), Qt::Key_Up);
+    EXPECT_TRUE(Get<QRadioButton>(d, IDC_MUSIC_MODE_1)->isChecked());
 }
 
 TEST_F(OptionsDialogTest, EachStrengthButtonStoresItsLevelAmaterSeven)
