@@ -8,6 +8,7 @@
 #include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "PoleWnd.h"
 #include "SplashWnd.h"
 
 #include <QActionGroup>
@@ -24,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 namespace
 {
@@ -160,6 +162,76 @@ TEST_F(DivuzAppTest, EveryMenuItemHasAMnemonicOfItsOwn)
     ASSERT_NE(who->actionGroup(), nullptr);
     EXPECT_TRUE(who->actionGroup()->isExclusive());
     EXPECT_EQ(who->actionGroup()->actions().size(), 3);
+}
+
+// A whole game from the keyboard alone: the board has the keyboard from the
+// start, the arrows move a cursor that starts on the last move, Enter plays
+// there as a left click would. In edit mode Shift+Enter plays as the right
+// button: the other side's stone.
+TEST_F(DivuzAppTest, AWholeGameIsPlayedWithTheKeyboardAlone)
+{
+    SplashWnd::HideSplash();
+    PoleWnd &board = myApp->MainFrame()->View()->Board();
+    myApp->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(myApp->MainFrame()));
+    ASSERT_EQ(QApplication::focusWidget(), &board);
+    const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    };
+    EXPECT_FALSE(board.Cursor().has_value());
+    key(Qt::Key_Left); // shows the cursor in the centre of the empty board
+    ASSERT_EQ(board.Cursor(), QPoint(9, 9));
+    EXPECT_EQ(board.accessibleDescription(), QString("K10, volné pole"));
+
+    const auto occupied = [this](int x, int y) {
+        const Stack<HistoryEntry> &h = Data().UndoRedoMoves;
+        for (int i = 1; i < h.GetCurSize(); ++i)
+            if (h[i].x == x && h[i].y == y)
+                return true;
+        return false;
+    };
+    int turns = 0;
+    while (Data().GameMode == InProgress && turns++ < 200) {
+        // The next free cell in reading order, reached with the arrows.
+        QPoint target(-1, -1);
+        for (int cell = 0; cell < BoardSize * BoardSize && target.x() < 0; ++cell)
+            if (!occupied(cell % BoardSize, cell / BoardSize))
+                target = QPoint(cell % BoardSize, cell / BoardSize);
+        ASSERT_GE(target.x(), 0);
+        if (!board.Cursor())
+            key(Qt::Key_Home);
+        while (board.Cursor()->x() != target.x())
+            key(board.Cursor()->x() < target.x() ? Qt::Key_Right : Qt::Key_Left);
+        while (board.Cursor()->y() != target.y())
+            key(board.Cursor()->y() < target.y() ? Qt::Key_Down : Qt::Key_Up);
+        const int moves = MovesOnBoard();
+        key(Qt::Key_Return);
+        ASSERT_TRUE(PumpUntil([&] { return !Data().IsThinking; }));
+        ASSERT_GT(MovesOnBoard(), moves)
+            << "Enter played no move at " << target.x() << "," << target.y();
+    }
+    EXPECT_NE(Data().GameMode, InProgress) << "the game never ended";
+
+    // Edit mode: Enter places the player's sign, Shift+Enter the other one.
+    myApp->MainFrame()->OnCommand(ID_FILE_NEW);
+    ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+    myApp->MainFrame()->OnCommand(ID_GAME_EDITMODE);
+    key(Qt::Key_Home);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+    key(Qt::Key_Down);
+    key(Qt::Key_Return, Qt::ShiftModifier);
+    ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+    const Stack<HistoryEntry> &h = Data().UndoRedoMoves;
+    ASSERT_EQ(h.GetCurSize(), 3);
+    EXPECT_EQ(std::tuple(h[1].x, h[1].y, h[1].iZnak), std::tuple(9, 9, Data().PlayerSign));
+    EXPECT_EQ(std::tuple(h[2].x, h[2].y, h[2].iZnak),
+              std::tuple(9, 10, Opponent(Data().PlayerSign)));
+    EXPECT_EQ(board.accessibleDescription(), QString("K9, kámen počítače"));
+
+    // A click hides the cursor; the mouse has taken over.
+    ClickBoard();
+    EXPECT_FALSE(board.Cursor().has_value());
 }
 
 TEST_F(DivuzAppTest, EveryHelpCommandAndDialogContextOpensItsPage)

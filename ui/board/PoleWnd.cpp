@@ -6,16 +6,50 @@
 #include "Errors.h"
 #include "Pictures.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace
 {
 
 constexpr Place NothingPressed{0, 0, FREE};
+
+// Where the keyboard's cursor starts on an empty board, and where Home puts it.
+constexpr QPoint CentreCell(BoardSize / 2, BoardSize / 2);
+// The columns as a board is written down: A to T without I.
+constexpr const char *ColumnLetters = "ABCDEFGHJKLMNOPQRST";
+// The cursor's frame: dark blue outside and white inside, so it stands out
+// on the grey board and on the wooden one alike.
+const QColor CursorOuter(0, 40, 160);
+const QColor CursorInner(255, 255, 255);
+
+// The keys the board takes for itself while it has the keyboard, before any
+// shortcut of the window sees them.
+bool IsBoardKey(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_Space:
+        return modifiers == Qt::NoModifier;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier;
+    default:
+        return false;
+    }
+}
 
 // Picks the strips of the two signs so that the side that made the first
 // move of the game always gets the first strip of the set (X, or black).
@@ -45,6 +79,9 @@ PoleWnd::PoleWnd()
     // Moves without a button clear a preview left behind, as after a
     // release that happened while another window had the mouse.
     setMouseTracking(true);
+    // The board holds the keyboard: arrows, Enter and Space play on it.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Hrací deska"));
 }
 
 bool PoleWnd::MyCreate(CDivuzViewBase *view)
@@ -72,7 +109,9 @@ void PoleWnd::OnUpdate(int /*hint*/)
     case SoundBack:
     case SoundBadMove:
         // The board shows a move at once, before the engine's next answer
-        // can keep the event loop busy.
+        // can keep the event loop busy; the cursor's cell is told anew.
+        if (myCursor)
+            SetCursor(*myCursor);
         repaint();
         return;
     case SoundSecond:
@@ -167,14 +206,120 @@ void PoleWnd::paintEvent(QPaintEvent * /*event*/)
         // Step 4.5. The hint, once the engine has found it.
         if (data.Mode == ModeHint && !data.IsThinking)
             DrawMove(dc, layout, data.FoundMove, krest, nol, SignYellow);
+        // Step 4.6. The keyboard's cursor, a frame around its cell.
+        if (myCursor) {
+            const int pitch = layout.CellSize + layout.LineWidth;
+            const int origin = layout.Margin + layout.LineWidth;
+            const QRectF cell(origin + pitch * myCursor->x(), origin + pitch * myCursor->y(),
+                              layout.CellSize, layout.CellSize);
+            dc.setBrush(Qt::NoBrush);
+            dc.setPen(QPen(CursorOuter, 2));
+            dc.drawRect(cell.adjusted(0, 0, -1, -1).adjusted(0.5, 0.5, -0.5, -0.5));
+            dc.setPen(QPen(CursorInner, 1));
+            dc.drawRect(cell.adjusted(2, 2, -3, -3).adjusted(0.5, 0.5, 0.5, 0.5));
+        }
     }
 
     // Step 5. One copy to the window.
     QPainter(this).drawPixmap(QPoint(0, 0), surface);
 }
 
+QString PoleWnd::CellDescription(int x, int y, std::int32_t sign, std::int32_t playerSign)
+{
+    const QString cell = QLatin1Char(ColumnLetters[x]) + QString::number(BoardSize - y);
+    if (sign == FREE)
+        return cell + QStringLiteral(", volné pole");
+    return cell + (sign == playerSign ? QStringLiteral(", kámen hráče")
+                                      : QStringLiteral(", kámen počítače"));
+}
+
+bool PoleWnd::event(QEvent *event)
+{
+    // The window's own shortcuts (the debug-mode arrows) yield to the board
+    // while it has the keyboard.
+    if (event->type() == QEvent::ShortcutOverride && IsBoardKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void PoleWnd::keyPressEvent(QKeyEvent *event)
+{
+    if (!IsBoardKey(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        MoveCursor(-1, 0);
+        break;
+    case Qt::Key_Right:
+        MoveCursor(1, 0);
+        break;
+    case Qt::Key_Up:
+        MoveCursor(0, -1);
+        break;
+    case Qt::Key_Down:
+        MoveCursor(0, 1);
+        break;
+    case Qt::Key_Home:
+        SetCursor(CentreCell);
+        break;
+    default: // Enter, Space; Shift+Enter as the right button
+        PlayAtCursor(!(event->modifiers() & Qt::ShiftModifier));
+        break;
+    }
+}
+
+void PoleWnd::MoveCursor(int dx, int dy)
+{
+    // The first key shows the cursor where the game is: on the last move,
+    // or in the centre of an empty board.
+    if (!myCursor) {
+        const Stack<HistoryEntry> &history = GameRecord().UndoRedoMoves;
+        const int size = history.GetCurSize();
+        SetCursor(size > 1 ? QPoint(history[size - 1].x, history[size - 1].y) : CentreCell);
+        return;
+    }
+    SetCursor(QPoint(std::clamp(myCursor->x() + dx, 0, BoardSize - 1),
+                     std::clamp(myCursor->y() + dy, 0, BoardSize - 1)));
+}
+
+void PoleWnd::SetCursor(QPoint cell)
+{
+    myCursor = cell;
+    update();
+    const DataDivuzDoc data = GameRecord();
+    std::int32_t sign = FREE;
+    const Stack<HistoryEntry> &history = data.UndoRedoMoves;
+    for (int i = 1; i < history.GetCurSize(); ++i)
+        if (history[i].x == cell.x() && history[i].y == cell.y())
+            sign = history[i].iZnak;
+    setAccessibleDescription(CellDescription(cell.x(), cell.y(), sign, data.PlayerSign));
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void PoleWnd::PlayAtCursor(bool leftButton)
+{
+    if (!myCursor) {
+        MoveCursor(0, 0); // the key shows where the cursor is, nothing more
+        return;
+    }
+    const std::int32_t playerSign = GameRecord().PlayerSign;
+    const Place p{myCursor->x(), myCursor->y(), leftButton ? playerSign : Opponent(playerSign)};
+    if (myView != nullptr && myView->GetDocument() != nullptr)
+        myView->GetDocument()->OnMakeMove(p);
+}
+
 void PoleWnd::mousePressEvent(QMouseEvent *event)
 {
+    // The mouse takes over from the keyboard.
+    if (myCursor) {
+        myCursor.reset();
+        update();
+    }
     if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
         Press(event, event->button() == Qt::LeftButton);
     else

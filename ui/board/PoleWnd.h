@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class CDivuzViewBase;
 class QImage;
 class QPainter;
@@ -42,7 +44,16 @@ class PoleWnd : public QWidget
     static void DrawMove(QPainter &dc, const PoleWndLayout &layout, const Place &place,
                          const QImage &krest, const QImage &nol, int picture);
 
+    // The keyboard's cursor: the cell the arrow keys have reached, while it
+    // is shown (from the first arrow key to the next mouse click).
+    std::optional<QPoint> Cursor() const { return myCursor; }
+    // A cell as assistive technology reads it: column letter A-T without I,
+    // row 1-19 from the bottom, and what lies on it.
+    static QString CellDescription(int x, int y, std::int32_t sign, std::int32_t playerSign);
+
   protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -54,9 +65,16 @@ class PoleWnd : public QWidget
     Place PlaceUnder(const QMouseEvent *event, bool leftButton) const;
     void Press(const QMouseEvent *event, bool leftButton);
     void Release(const QMouseEvent *event, bool leftButton);
+    // Moves the keyboard's cursor (showing it first where the game is) and
+    // tells assistive technology which cell it is on.
+    void MoveCursor(int dx, int dy);
+    void SetCursor(QPoint cell);
+    // Enter and Space: a click of the button on the cursor's cell.
+    void PlayAtCursor(bool leftButton);
 
     CDivuzViewBase *myView = nullptr;
     // The cell shown as pressed and the sign a release there plays; FREE
     // while nothing is pressed.
     Place PressedPlace{-1, -1, FREE};
+    std::optional<QPoint> myCursor;
 };

@@ -208,8 +208,10 @@ void CMainFrame::KeepKeyboardOnTheView()
 {
     // A menu bar left holding the keyboard opens its menus on plain letters
     // and Enter then runs the highlighted item, so a stray "s" and Enter
-    // would start a new game. The view holds the keyboard instead: a click
-    // on the board takes it there, and so does the end of every menu.
+    // would start a new game. The board holds the keyboard instead, for
+    // play with the arrows and Enter: a click on it or Tab takes it there,
+    // and so does the end of every menu.
+    myView->setFocusProxy(&myView->Board());
     myView->setFocusPolicy(Qt::StrongFocus);
     myView->setFocus();
     for (QAction *entry : menuBar()->actions())
