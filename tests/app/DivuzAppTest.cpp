@@ -234,6 +234,31 @@ TEST_F(DivuzAppTest, AWholeGameIsPlayedWithTheKeyboardAlone)
     EXPECT_FALSE(board.Cursor().has_value());
 }
 
+// The header shows which sign each side plays: the one who begins has the
+// first picture of the set, so the pictures change places when the other
+// side begins.
+TEST_F(DivuzAppTest, TheHeaderShowsEachSidesSign)
+{
+    SplashWnd::HideSplash();
+    CDivuzView &view = *myApp->MainFrame()->View();
+    const auto signs = [&] {
+        const QImage header = view.Header().grab().toImage();
+        return std::pair(header.copy(99, 14, 13, 13), header.copy(223, 14, 13, 13));
+    };
+    const auto [playerFirst, computerFirst] = signs();
+    EXPECT_NE(playerFirst, computerFirst);
+
+    DivuzOptions options = myApp->GetOptions();
+    options.WhoBeginsMode = 1; // the computer
+    myApp->SetOptions(options);
+    myApp->MainFrame()->OnCommand(ID_FILE_NEW);
+    ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+    ASSERT_FALSE(Data().IsPlayerFirst);
+    const auto [player, computer] = signs();
+    EXPECT_EQ(player, computerFirst);
+    EXPECT_EQ(computer, playerFirst);
+}
+
 TEST_F(DivuzAppTest, EveryHelpCommandAndDialogContextOpensItsPage)
 {
     SplashWnd::HideSplash();

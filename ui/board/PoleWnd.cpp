@@ -5,6 +5,7 @@
 #include "DivuzViewBase.h"
 #include "Errors.h"
 #include "Pictures.h"
+#include "SignStrips.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -49,25 +50,6 @@ bool IsBoardKey(const QKeyEvent *key)
     default:
         return false;
     }
-}
-
-// Picks the strips of the two signs so that the side that made the first
-// move of the game always gets the first strip of the set (X, or black).
-// The table lists, for each set and each "player first" flag, the strip of
-// KREST when the player plays KREST; the other sign takes its partner.
-bool ChooseStrips(const PoleWndLayout &layout, int signSet, bool isPlayerFirst,
-                  std::int32_t playerSign, int &krestBitmap, int &nolBitmap)
-{
-    constexpr int T[4] = {1, 0, 3, 2};
-    if (signSet < 0 || signSet > MaxSignSet)
-        return false;
-    int i = T[(isPlayerFirst ? 1 : 0) + 2 * signSet];
-    int j = T[i];
-    if (playerSign == NOL)
-        std::swap(i, j);
-    krestBitmap = layout.SignBitmaps[i];
-    nolBitmap = layout.SignBitmaps[j];
-    return true;
 }
 
 } // namespace
@@ -171,8 +153,8 @@ void PoleWnd::paintEvent(QPaintEvent * /*event*/)
     // mask colour.
     int krestBitmap = 0;
     int nolBitmap = 0;
-    if (!ChooseStrips(layout, options.CurSignSet, data.IsPlayerFirst, data.PlayerSign, krestBitmap,
-                      nolBitmap))
+    if (!ChooseSignStrips(layout, options.CurSignSet, data.IsPlayerFirst, data.PlayerSign,
+                          krestBitmap, nolBitmap))
         return;
     const QImage krest = DivuzPictureImage(krestBitmap, dpr);
     const QImage nol = DivuzPictureImage(nolBitmap, dpr);

@@ -157,11 +157,13 @@ bool CMainFrame::OnCommand(int id)
         myToolBar->setVisible(!myToolBar->isVisible());
         FitToLayout();
         SaveBarState();
+        UpdateCommandUI();
         return true;
     case ID_VIEW_STATUS_BAR:
         statusBar()->setVisible(!statusBar()->isVisible());
         FitToLayout();
         SaveBarState();
+        UpdateCommandUI();
         return true;
     default:
         break;

@@ -27,6 +27,12 @@ CDivuzView::CDivuzView(CDivuzDoc *document, QWidget *parent)
                          myTimeWnd.MyCreate(this) && myPriceWnd.MyCreate(this);
     if (!created)
         throw xProgramme("CDivuzView::OnCreate : a child window could not be created");
+    // What assistive technology calls each window (the board names itself).
+    myTextWnd.setAccessibleName(QStringLiteral("Hráč a počítač"));
+    myLevelWnd.setAccessibleName(QStringLiteral("Úroveň"));
+    myScoreWnd.setAccessibleName(QStringLiteral("Skóre"));
+    myTimeWnd.setAccessibleName(QStringLiteral("Čas"));
+    myPriceWnd.setAccessibleName(QStringLiteral("Šance"));
     if (myDocument)
         myDocument->AddView(this);
 }

@@ -43,6 +43,7 @@ class CDivuzView : public CDivuzViewBase, public IDivuzView
     PriceWnd &Chances() { return myPriceWnd; }
     TimeWnd &Clocks() { return myTimeWnd; }
     ScoreWnd &Score() { return myScoreWnd; }
+    TextWnd &Header() { return myTextWnd; }
 
   protected:
     void paintEvent(QPaintEvent *event) override;

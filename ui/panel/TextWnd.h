@@ -1,7 +1,8 @@
 #pragma once
 
 // The header of the panel: "PLAYER" over the left halves of the windows
-// below and "COMPUTER" over the right ones. Nothing in it changes.
+// below and "COMPUTER" over the right ones, each with a small picture of the
+// sign that side plays now; it changes with every game and sign set.
 
 #include "PanelWnd.h"
 
@@ -10,8 +11,9 @@ class TextWnd : public PanelWnd
   public:
     TextWnd();
 
-    // Game events change nothing shown here.
-    void OnUpdate(int /*hint*/ = 0) {}
+    // A game event may have given the sides other signs (a new or opened
+    // game); the clock's second changes nothing here.
+    void OnUpdate(int hint = 0);
 
   protected:
     LayoutRect RectOf(const WndLayout &layout) const override { return layout.TextWndLayout.Rect; }
