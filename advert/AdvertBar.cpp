@@ -80,9 +80,18 @@ void CAdvertBar::RepaintCallback(void *)
         bar, [bar] { bar->update(); }, Qt::QueuedConnection);
 }
 
+void CAdvertBar::SetScale(qreal scale)
+{
+    if (scale == myScale)
+        return;
+    myScale = scale;
+    updateGeometry();
+    resizeEvent(nullptr);
+}
+
 QSize CAdvertBar::CalcFixedLayout(bool stretch, bool horizontal) const
 {
-    const QSize banner(myWidth, myHeight + EdgeHeight);
+    const QSize banner(qRound(myWidth * myScale), qRound((myHeight + EdgeHeight) * myScale));
     if (!stretch)
         return banner;
     return horizontal ? QSize(StretchedLength, banner.height())
@@ -121,13 +130,14 @@ void CAdvertBar::paintEvent(QPaintEvent *event)
     // without a component shows.
     painter.fillRect(rect(), palette().color(QPalette::Dark));
     painter.fillRect(0, 1, width(), 1, palette().color(QPalette::Light));
+    painter.scale(myScale, myScale);
     if (!event->region().isEmpty())
         myAim->Paint(&painter, myOffset, EdgeHeight);
 }
 
 void CAdvertBar::resizeEvent(QResizeEvent *)
 {
-    myOffset = std::max(0, (width() - myWidth) / 2);
+    myOffset = std::max(0, (qRound(width() / myScale) - myWidth) / 2);
     update();
 }
 

@@ -37,8 +37,13 @@ class CAdvertBar : public QWidget
     bool IsInitialised() const { return myInitialised; }
     // The component wrapper; null until the bar is initialised.
     const AimDll *Component() const { return myAim.get(); }
-    // Where the banner starts, centred in the bar and never left of it.
+    // Where the banner starts, centred in the bar and never left of it, in
+    // the banner's own units.
     int AdvertOffset() const { return myOffset; }
+    // Shows the bar and its banner at the scale of the view above it; the
+    // component keeps drawing its banner at its own size into a painter
+    // scaled to fit.
+    void SetScale(qreal scale);
 
     // The bar that exists, and the component that started; null when none.
     static CAdvertBar *TheBar();
@@ -57,6 +62,7 @@ class CAdvertBar : public QWidget
 
     std::unique_ptr<AimDll> myAim;
     bool myInitialised = false;
+    qreal myScale = 1.0;
     int myWidth;
     int myHeight;
     int myOffset = 0;

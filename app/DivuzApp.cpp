@@ -87,7 +87,9 @@ bool CDivuzApp::InitInstance()
     // A logout asks first; what an exit would write is written now.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, [this] { SaveState(); });
     // The banner bar, for banners of 468 x 62; the component gets 585, 1, 2.
-    myFrame->AddBottomBar(new CAdvertBar(AdvertWidth, AdvertHeight, 585, 1, 2));
+    auto *banners = new CAdvertBar(AdvertWidth, AdvertHeight, 585, 1, 2);
+    QObject::connect(myFrame.get(), &CMainFrame::ScaleChanged, banners, &CAdvertBar::SetScale);
+    myFrame->AddBottomBar(banners);
     myFrame->OnCommand(ID_FILE_NEW); // the first game
     myFrame->show();
     myFrame->PlaceOnScreen();
@@ -198,6 +200,14 @@ bool CDivuzApp::OnCommand(int id)
         PostMainWindowCommand(WM_FIT_FRAME);
         RepaintView();
         return true;
+    case ID_VIEW_ZOOM_100:
+    case ID_VIEW_ZOOM_150:
+    case ID_VIEW_ZOOM_200:
+        myOptions.Zoom = ZoomOfCommand(id);
+        SaveSettings(myOptions);
+        PostMainWindowCommand(WM_FIT_FRAME);
+        RepaintView();
+        return true;
     case ID_NEW_GAME:
         StartNewGame(false);
         return true;
@@ -268,6 +278,11 @@ bool CDivuzApp::GetCommandState(int id, CommandState &state) const
         return true;
     case ID_VIEW_INFO:
         state = {true, myOptions.IsViewInfo};
+        return true;
+    case ID_VIEW_ZOOM_100:
+    case ID_VIEW_ZOOM_150:
+    case ID_VIEW_ZOOM_200:
+        state = {true, myOptions.Zoom == ZoomOfCommand(id)};
         return true;
     case ID_NEW_TOURNAMENT:
     case ID_NEW_GAME:

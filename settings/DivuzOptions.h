@@ -23,6 +23,11 @@ inline constexpr int MaxMusicMode = 2;
 // CurSignSet: 0 the X and O pictures, 1 black and white stones.
 inline constexpr int MaxSignSet = 1;
 
+// The sizes the view can be shown at, in percent of its layout; stored as
+// "Zoom" in the section "Options".
+inline constexpr std::array<std::int32_t, 3> ZoomLevels = {100, 150, 200};
+inline constexpr std::int32_t DefaultZoom = 100;
+
 // The music name that stands for "no piece in the music folder".
 inline constexpr const char *NoMusicName = "NoName";
 
@@ -60,6 +65,8 @@ struct DivuzOptions {
     AbstractArray<std::string> SoundNames;
     // The next new game is a tournament game.
     bool IsTournament = false;
+    // The view's size in percent, one of ZoomLevels.
+    std::int32_t Zoom = DefaultZoom;
 };
 
 // The best-games file beside the program, and the music and sound folders

@@ -103,6 +103,12 @@ void LoadSettings(DivuzOptions &options, const std::string &programFolder)
     ReadBool(store, "IsViewInfo", options.IsViewInfo);
     ReadInt(store, "MusicMode", 0, MaxMusicMode, options.MusicMode);
     ReadText(store, QStringLiteral("MusicName"), options.MusicName);
+    // A size of our own: only the sizes the menu offers, else the layout's.
+    std::int32_t zoom = DefaultZoom;
+    ReadInt(store, "Zoom", ZoomLevels.front(), ZoomLevels.back(), zoom);
+    options.Zoom = std::find(ZoomLevels.begin(), ZoomLevels.end(), zoom) != ZoomLevels.end()
+                       ? zoom
+                       : DefaultZoom;
     store.endGroup();
 
     // Step 2. The wave file of each sound event; a name that is not a plain
@@ -136,6 +142,7 @@ bool SaveSettings(const DivuzOptions &options)
     WriteBool(store, "IsViewInfo", options.IsViewInfo);
     WriteInt(store, "MusicMode", options.MusicMode);
     store.setValue(QStringLiteral("MusicName"), QString::fromStdString(options.MusicName));
+    WriteInt(store, "Zoom", options.Zoom);
     store.endGroup();
 
     store.beginGroup(SoundNamesGroup);

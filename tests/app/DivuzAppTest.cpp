@@ -8,14 +8,17 @@
 #include "HelpWindow.h"
 #include "MainFrame.h"
 #include "MainView.h"
+#include "Pictures.h"
 #include "PoleWnd.h"
 #include "SplashWnd.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -29,6 +32,8 @@
 
 namespace
 {
+
+constexpr int ZoomCommands[] = {ID_VIEW_ZOOM_100, ID_VIEW_ZOOM_150, ID_VIEW_ZOOM_200};
 
 // The program as it starts, splash screen included, with its settings in a
 // temporary folder and the player to begin.
@@ -257,6 +262,64 @@ TEST_F(DivuzAppTest, TheHeaderShowsEachSidesSign)
     const auto [player, computer] = signs();
     EXPECT_EQ(player, computerFirst);
     EXPECT_EQ(computer, playerFirst);
+}
+
+// "Velikost": the whole view at 100, 150 and 200 %, kept in the settings.
+// A click reaches the cell under the pointer at every size; the board is
+// drawn at the size it is shown, as sharp as its picture drawn at that
+// density; back at 100 % the view is the layout again, pixel for pixel.
+TEST_F(DivuzAppTest, TheViewZoomsAndAClickReachesTheCellUnderThePointer)
+{
+    SplashWnd::HideSplash();
+    CMainFrame &frame = *myApp->MainFrame();
+    CDivuzView &view = *frame.View();
+    ASSERT_EQ(view.size(), QSize(626, 387));
+    const QImage before = view.grab().toImage();
+
+    const std::pair<int, int> cells[] = {{0, 0}, {18, 18}, {3, 14}};
+    for (const int zoom : {100, 150, 200}) {
+        SCOPED_TRACE(zoom);
+        frame.OnCommand(zoom == 100   ? ID_VIEW_ZOOM_100
+                        : zoom == 150 ? ID_VIEW_ZOOM_150
+                                      : ID_VIEW_ZOOM_200);
+        PumpFor(50);
+        EXPECT_TRUE(frame.Action(ZoomCommands[zoom / 50 - 2])->isChecked());
+        EXPECT_EQ(myApp->GetOptions().Zoom, zoom);
+        EXPECT_EQ(QSettings("Zidude", "Divuz").value("Options/Zoom").toInt(), zoom);
+        // The offscreen screen is 800 x 600: a size that does not fit is
+        // drawn smaller, never larger than chosen, and the window fits.
+        const qreal scale = view.Scale();
+        EXPECT_LE(scale, zoom / 100.0);
+        EXPECT_GT(scale, 0.9);
+        EXPECT_TRUE(
+            QGuiApplication::primaryScreen()->availableGeometry().contains(frame.frameGeometry()));
+        EXPECT_EQ(view.size(), QSize(qRound(626 * scale), qRound(387 * scale)));
+        for (const auto &[x, y] : cells) {
+            myApp->MainFrame()->OnCommand(ID_FILE_NEW);
+            ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+            const qreal centre = 4 + 20 * x + 9.5;
+            const qreal middle = 4 + 20 * y + 9.5;
+            QTest::mouseClick(&view.Board(), Qt::LeftButton, {},
+                              QPointF(centre * scale, middle * scale).toPoint());
+            ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+            ASSERT_GE(Data().UndoRedoMoves.GetCurSize(), 2);
+            EXPECT_EQ(std::pair(Data().UndoRedoMoves[1].x, Data().UndoRedoMoves[1].y),
+                      std::pair(x, y));
+        }
+        // The empty top-left cells: the board picture made at the density
+        // it is shown at, not the small one blown up.
+        const QImage board = view.Board().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage sharp =
+            DivuzPictureImage(myApp->GetOptions().WndLayout.PoleWndLayout.BoardBitmaps[0], scale)
+                .convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(board.copy(0, 0, 60, 60), sharp.copy(0, 0, 60, 60));
+    }
+    frame.OnCommand(ID_FILE_NEW);
+    ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+    frame.OnCommand(ID_VIEW_ZOOM_100);
+    PumpFor(50);
+    EXPECT_EQ(view.size(), QSize(626, 387));
+    EXPECT_EQ(view.grab().toImage(), before);
 }
 
 TEST_F(DivuzAppTest, EveryHelpCommandAndDialogContextOpensItsPage)

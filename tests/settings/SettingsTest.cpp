@@ -46,6 +46,7 @@ const std::map<std::string, std::function<int(const DivuzOptions &)>> Field = {
     {"MusicMode", [](const DivuzOptions &o) { return o.MusicMode; }},
     {"IsRenjuStyle", [](const DivuzOptions &o) { return int(o.IsRenjuStyle); }},
     {"IsMusicOn", [](const DivuzOptions &o) { return int(o.IsMusicOn); }},
+    {"Zoom", [](const DivuzOptions &o) { return int(o.Zoom); }},
 };
 
 class SettingsStoreTest : public testing::Test
@@ -67,6 +68,7 @@ TEST_F(SettingsStoreTest, RoundTripKeepsStoredFieldsOnly)
     saved.IsMusicOn = saved.IsSoundOn = saved.IsViewInfo = false;
     saved.MusicMode = 2;
     saved.MusicName = "b.mid";
+    saved.Zoom = 150;
     for (int i = 0; i < SoundCount; ++i)
         saved.SoundNames[i] = "Zvuk " + std::to_string(i) + ", čistý.wav";
     saved.IsTournament = true;
@@ -109,6 +111,8 @@ TEST_F(SettingsStoreTest, StoredValuesAreCheckedAgainstTheirRanges)
         {"WhoBeginsMode", 3, 2}, {"MusicMode", 2, 2},    {"MusicMode", -1, 1},
         {"MusicMode", "1.5", 1}, {"IsRenjuStyle", 7, 1}, {"IsRenjuStyle", "yes", 0},
         {"IsMusicOn", 0, 0},     {"IsMusicOn", -1, 1},   {"IsMusicOn", "off", 1},
+        {"Zoom", 150, 150},      {"Zoom", 200, 200},     {"Zoom", 120, 100},
+        {"Zoom", 300, 100},      {"Zoom", "big", 100},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + c.stored.toString().toStdString());

@@ -16,6 +16,7 @@
 #include <QPixmap>
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -76,10 +77,18 @@ bool PoleWnd::MyCreate(CDivuzViewBase *view)
     setParent(view);
     setObjectName(QStringLiteral("Pole Window"));
     setWindowTitle(QStringLiteral("Pole Window"));
-    setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    setGeometry(ScaledRect(r, view->Scale()));
     show();
     update();
     return true;
+}
+
+void PoleWnd::FitToView()
+{
+    if (myView != nullptr)
+        setGeometry(ScaledRect(
+            RequireApplication("PoleWnd::MyCreate").GetOptions().WndLayout.PoleWndLayout.Rect,
+            myView->Scale()));
 }
 
 void PoleWnd::OnUpdate(int /*hint*/)
@@ -146,7 +155,10 @@ void PoleWnd::paintEvent(QPaintEvent * /*event*/)
 
     // Step 2. A fresh copy of the board picture is the drawing surface, so
     // each paint starts from a clean board.
-    const qreal dpr = devicePixelRatioF();
+    // The surface is drawn in layout units at the density it is shown at,
+    // so every picture is made at the size it appears and stays sharp.
+    const qreal scale = ViewScale(myView);
+    const qreal dpr = devicePixelRatioF() * scale;
     QPixmap surface = DivuzPicture(layout.BoardBitmaps[options.IsRenjuStyle ? 1 : 0], dpr);
 
     // Step 3. The strips carry an alpha channel where the layout names the
@@ -203,7 +215,9 @@ void PoleWnd::paintEvent(QPaintEvent * /*event*/)
     }
 
     // Step 5. One copy to the window.
-    QPainter(this).drawPixmap(QPoint(0, 0), surface);
+    QPainter window(this);
+    window.scale(scale, scale);
+    window.drawPixmap(QPoint(0, 0), surface);
 }
 
 QString PoleWnd::CellDescription(int x, int y, std::int32_t sign, std::int32_t playerSign)
@@ -354,7 +368,10 @@ Place PoleWnd::PlaceUnder(const QMouseEvent *event, bool leftButton) const
     const QPoint point = event->position().toPoint();
     if (!rect().contains(point))
         return NothingPressed;
-    return PointToPlace(point, leftButton);
+    // In layout units, whatever size the board is shown at.
+    const QPointF unscaled = event->position() / ViewScale(myView);
+    return PointToPlace(QPoint(int(std::floor(unscaled.x())), int(std::floor(unscaled.y()))),
+                        leftButton);
 }
 
 void PoleWnd::Press(const QMouseEvent *event, bool leftButton)

@@ -27,13 +27,16 @@ class PoleWnd : public QWidget
     // visible child of view at the layout's Rect. Throws xProgramme
     // "PoleWnd::MyCreate : No Application?" without an application object.
     bool MyCreate(CDivuzViewBase *view);
+    // Takes the window's rectangle at the view's scale again.
+    void FitToView();
 
     // Called by the view on every document update. Game events repaint at
     // once, the clock's once-a-second event does not; throws xProgramme
     // "PoleWnd::OnUpdate : Strange myData" for an unknown SoundEvent.
     void OnUpdate(int hint = 0);
 
-    // The cell under a point of the window, with the sign the button plays:
+    // The cell under a point of the window in layout units (as at 100 %),
+    // with the sign the button plays:
     // the player's for the left button, the opponent's for the right one.
     // (0, 0, FREE) outside the grid.
     Place PointToPlace(QPoint point, bool leftButton) const;

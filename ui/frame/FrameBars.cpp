@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <array>
 
 namespace
 {
@@ -43,6 +44,9 @@ const MenuItem WhoBeginsMenu[] = {
 const MenuItem ViewMenu[] = {{ID_VIEW_TOOLBAR, "&Nástroje"},
                              {ID_VIEW_STATUS_BAR, "&Stavový řádek"},
                              {ID_VIEW_INFO, "&Informační panel"}};
+
+const MenuItem ZoomMenu[] = {
+    {ID_VIEW_ZOOM_100, "&100 %"}, {ID_VIEW_ZOOM_150, "1&50 %"}, {ID_VIEW_ZOOM_200, "&200 %"}};
 
 const MenuItem HelpMenu[] = {
     {ID_HELP_FINDER, "&Témata nápovědy"}, {0, nullptr}, {ID_APP_ABOUT, "&O programu"}};
@@ -142,18 +146,25 @@ void CMainFrame::CreateMenus()
     game->addAction(MakeAction(ID_GAME_EDITMODE, "&Editovací režim"));
     game->addAction(MakeAction(ID_HINT, "&Nápověda"));
 
-    fill(menuBar()->addMenu("&Zobrazit"), ViewMenu);
+    QMenu *view = menuBar()->addMenu("&Zobrazit");
+    fill(view, ViewMenu);
+    fill(view->addMenu("&Velikost"), ZoomMenu);
     fill(menuBar()->addMenu("&Nápověda"), HelpMenu);
 
     for (const int id : std::initializer_list<int>{ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE,
                                                    ID_GAME_EDITMODE, ID_VIEW_TOOLBAR,
                                                    ID_VIEW_STATUS_BAR, ID_VIEW_INFO})
         Action(id)->setCheckable(true);
-    // Exactly one of the three holds: radio items.
-    auto *whoBegins = new QActionGroup(this);
-    whoBegins->setExclusive(true);
-    for (const int id : {ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE})
-        whoBegins->addAction(Action(id));
+    // Exactly one of each holds: radio items.
+    for (const auto &ids : {std::array{ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE},
+                            std::array{ID_VIEW_ZOOM_100, ID_VIEW_ZOOM_150, ID_VIEW_ZOOM_200}}) {
+        auto *group = new QActionGroup(this);
+        group->setExclusive(true);
+        for (const int id : ids) {
+            Action(id)->setCheckable(true);
+            group->addAction(Action(id));
+        }
+    }
 }
 
 void CMainFrame::CreateToolBar()

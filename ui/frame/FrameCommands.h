@@ -24,4 +24,24 @@ enum FrameCommandIds : int {
     ID_VIEW_INFO = 32794,
     ID_NEW_TOURNAMENT = 32799,
     ID_NEW_GAME = 32800,
+
+    // "Velikost": the view at 100, 150 or 200 %.
+    ID_VIEW_ZOOM_100 = 32900,
+    ID_VIEW_ZOOM_150 = 32901,
+    ID_VIEW_ZOOM_200 = 32902,
 };
+
+// The zoom of a "Velikost" command, in percent; 0 for any other command.
+inline int ZoomOfCommand(int id)
+{
+    switch (id) {
+    case ID_VIEW_ZOOM_100:
+        return 100;
+    case ID_VIEW_ZOOM_150:
+        return 150;
+    case ID_VIEW_ZOOM_200:
+        return 200;
+    default:
+        return 0;
+    }
+}

@@ -28,6 +28,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
 
@@ -36,6 +39,10 @@ constexpr int IdlePeriodMs = 250;
 // around it after it was shown.
 constexpr int PlacementPollMs = 50;
 constexpr int PlacementWaitMs = 3000;
+// A view shrunk to fit a small screen keeps at least this share of its size,
+// and a little less than what would just fit, against rounding.
+constexpr qreal MinShrink = 0.25;
+constexpr qreal ShrinkSlack = 0.01;
 
 // Holds a bar along the bottom of the window. It takes the window's width
 // and never asks for more, so the view alone decides how wide the window is.
@@ -188,9 +195,14 @@ void CMainFrame::FitToLayout()
     if (options.IsViewInfo)
         for (const LayoutRect &r : rects)
             target |= ToQRect(r);
+    // The chosen size, made smaller where the screen has no room for it.
+    const qreal scale = options.Zoom / qreal(DefaultZoom) * myShrink;
+    myView->SetScale(scale);
+    emit ScaleChanged(scale);
     // The view keeps its children at their rectangles; a smaller view simply
     // leaves the panel outside its visible area.
-    myView->setFixedSize(target.right() + 1, target.bottom() + 1);
+    myView->setFixedSize(int(std::lround((target.right() + 1) * scale)),
+                         int(std::lround((target.bottom() + 1) * scale)));
     FitStatusPane();
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -211,7 +223,41 @@ void CMainFrame::AddBottomBar(QWidget *bar)
     holder->layout()->setContentsMargins(0, 0, 0, 0);
     holder->addWidget(bar);
     addToolBar(Qt::BottomToolBarArea, holder);
+    myBottomBar = holder;
     FitToLayout();
+}
+
+QMargins CMainFrame::FrameMargins() const
+{
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+void CMainFrame::FitToScreen()
+{
+    // Step 1. The chosen size as it is.
+    myShrink = 1.0;
+    FitToLayout();
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Step 2. Where even the whole screen is too small for the frame, the
+    // view and the bar below it are drawn smaller until it fits; the menus,
+    // the toolbar and the status bar keep their size.
+    const QSize room = screen->availableGeometry().size().shrunkBy(FrameMargins());
+    const int bar = myBottomBar && myBottomBar->isVisible() ? myBottomBar->height() : 0;
+    const QSize scaled(myView->width(), myView->height() + bar);
+    const QSize fixed = size() - scaled;
+    if (scaled.width() <= 0 || scaled.height() <= 0)
+        return;
+    const qreal fit = std::min(qreal(room.width() - fixed.width()) / scaled.width(),
+                               qreal(room.height() - fixed.height()) / scaled.height());
+    if (fit < 1.0) {
+        myShrink = std::max(MinShrink, fit - ShrinkSlack);
+        FitToLayout();
+    }
 }
 
 void CMainFrame::PlaceOnScreen()
@@ -219,12 +265,11 @@ void CMainFrame::PlaceOnScreen()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    FitToScreen();
     // The client area is placed, which means the same whether or not the
     // window manager has framed the window yet.
-    const QRect frame = frameGeometry();
+    const QMargins margins = FrameMargins();
     const QRect client = geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                           frame.right() - client.right(), frame.bottom() - client.bottom());
     move(pos() + ::PlaceOnScreen(screen->geometry(), screen->availableGeometry(), size(), margins) -
          client.topLeft());
     // A window manager frames the window a moment after it is shown; until
@@ -234,6 +279,22 @@ void CMainFrame::PlaceOnScreen()
         myPlacementWait.start();
         QTimer::singleShot(PlacementPollMs, this, &CMainFrame::PlaceOnceFramed);
     }
+}
+
+void CMainFrame::KeepOnScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen || !isVisible())
+        return;
+    const QRect available = screen->availableGeometry();
+    const QMargins margins = FrameMargins();
+    const QRect outer = geometry().marginsAdded(margins);
+    const int left = std::clamp(outer.left(), available.left(),
+                                std::max(available.left(), available.right() + 1 - outer.width()));
+    const int top = std::clamp(outer.top(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - outer.height()));
+    if (left != outer.left() || top != outer.top())
+        move(pos() + QPoint(left - outer.left(), top - outer.top()));
 }
 
 void CMainFrame::PlaceOnceFramed()
@@ -251,7 +312,9 @@ bool CMainFrame::event(QEvent *event)
     if (event->type() == DivuzCommandEvent::EventType()) {
         const int id = static_cast<DivuzCommandEvent *>(event)->Command();
         if (id == WM_FIT_FRAME) {
-            FitToLayout();
+            // A larger size may not fit where the window stands, or at all.
+            FitToScreen();
+            KeepOnScreen();
             myView->update();
         } else if (id == WM_NEXT_MUSIC) {
             OnEndMusic();

@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QMargins>
 #include <QString>
 #include <QTimer>
 
@@ -74,8 +75,12 @@ class CMainFrame : public QMainWindow
     const QString &PathName() const { return myPathName; }
 
     // Places the window in the middle of the screen, a little above centre,
-    // and wholly within reach, title bar included.
+    // and wholly within reach, title bar included; on a screen too small
+    // for it the view is drawn smaller (FitToScreen).
     void PlaceOnScreen();
+    // Fits the frame at the chosen size (the zoom), or smaller where the
+    // screen has no room for it; the smaller size is never stored.
+    void FitToScreen();
     // Writes the state of the toolbar and the status bar to the settings
     // store; the frame reads it back when it is made.
     void SaveBarState();
@@ -88,6 +93,9 @@ class CMainFrame : public QMainWindow
     MidiWnd &Music() { return myMidiWnd; }
 
   signals:
+    // The view is shown at a new scale (1 for the layout's own size); a bar
+    // below it follows.
+    void ScaleChanged(qreal scale);
     // The window has closed ("&Konec", its close button, the window manager);
     // the program ends with it.
     void Closed();
@@ -106,6 +114,12 @@ class CMainFrame : public QMainWindow
     void RestoreBarState();
     void ReturnKeyboardToView();
     void PlaceOnceFramed();
+    // Moves the window back inside the screen's available area when a
+    // change of size took part of it off the screen.
+    void KeepOnScreen();
+    // The window manager's frame around the client area; none before the
+    // window manager has framed the window.
+    QMargins FrameMargins() const;
     QAction *MakeAction(int id, const QString &label = QString());
     CommandState StateOf(int id) const;
 
@@ -128,4 +142,8 @@ class CMainFrame : public QMainWindow
     QString myPathName = Untitled;
     MidiWnd myMidiWnd;
     QElapsedTimer myPlacementWait; // since the placement began waiting for a frame
+    QToolBar *myBottomBar = nullptr;
+    // The view's size on a screen too small for the chosen zoom: a factor
+    // below 1, else 1.
+    qreal myShrink = 1.0;
 };

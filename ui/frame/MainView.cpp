@@ -75,12 +75,25 @@ void CDivuzView::Sounds()
                                   choice.interrupt);
 }
 
+void CDivuzView::SetScale(qreal scale)
+{
+    if (scale == myScale)
+        return;
+    myScale = scale;
+    myPoleWnd.FitToView();
+    for (PanelWnd *panel : std::initializer_list<PanelWnd *>{&myTextWnd, &myLevelWnd, &myScoreWnd,
+                                                             &myTimeWnd, &myPriceWnd})
+        panel->FitToView();
+    update();
+}
+
 void CDivuzView::paintEvent(QPaintEvent *)
 {
     // The only area of the view no child covers.
     const DivuzOptions options = RequireApplication("PoleWnd::MyCreate").GetOptions();
     QPainter painter(this);
-    painter.fillRect(ToQRect(options.WndLayout.SpareLayout.Rect), QColor(192, 192, 192));
+    painter.fillRect(ScaledRect(options.WndLayout.SpareLayout.Rect, myScale),
+                     QColor(192, 192, 192));
 }
 
 void CDivuzView::timerEvent(QTimerEvent *event)

@@ -35,6 +35,10 @@ class CDivuzView : public CDivuzViewBase, public IDivuzView
     // Called after every update, once the windows have their new state; the
     // frame refreshes its commands and status text here.
     void SetUpdateListener(std::function<void()> listener) { myListener = std::move(listener); }
+    // Shows the view and its windows at the scale (1 for the layout's own
+    // size); they are placed and painted anew.
+    void SetScale(qreal scale);
+
     // The clocks run only while the gate answers true (without a gate,
     // always): nobody can move while the splash screen covers the board.
     void SetClockGate(std::function<bool()> gate) { myClockGate = std::move(gate); }

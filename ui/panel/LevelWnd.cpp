@@ -15,10 +15,11 @@ void LevelWnd::paintEvent(QPaintEvent * /*event*/)
     // Step 1. The level as the options say now.
     const DivuzOptions options = PaintOptions();
     const LevelWndLayout &layout = options.WndLayout.LevelWndLayout;
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = PictureRatio();
 
     // Step 2. The background with "Level :".
     QPainter dc(this);
+    ScaleToView(dc);
     dc.drawPixmap(QPoint(0, 0), PanelSurface(layout.BackBitmap, layout.Rect, dpr));
 
     // Step 3. A level outside the table leaves the window without caption.

@@ -5,6 +5,7 @@
 #include "PanelSupport.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 
 #include <string>
 
@@ -25,10 +26,27 @@ bool PanelWnd::MyCreate(CDivuzViewBase *view)
     setParent(view);
     setObjectName(QString::fromLatin1(myWindowName));
     setWindowTitle(QString::fromLatin1(myWindowName));
-    setGeometry(ToQRect(RectOf(options.WndLayout)));
+    setGeometry(ScaledRect(RectOf(options.WndLayout), ViewScale(view)));
     show();
     update();
     return OnCreated();
+}
+
+void PanelWnd::FitToView()
+{
+    if (myView != nullptr)
+        setGeometry(ScaledRect(RectOf(PaintOptions().WndLayout), myView->Scale()));
+}
+
+QPainter &PanelWnd::ScaleToView(QPainter &dc) const
+{
+    dc.scale(ViewScale(myView), ViewScale(myView));
+    return dc;
+}
+
+qreal PanelWnd::PictureRatio() const
+{
+    return devicePixelRatioF() * ViewScale(myView);
 }
 
 DataDivuzDoc PanelWnd::GameRecord() const

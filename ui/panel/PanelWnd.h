@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class CDivuzViewBase;
+class QPainter;
 
 class PanelWnd : public QWidget
 {
@@ -18,6 +19,8 @@ class PanelWnd : public QWidget
     // visible child of view at its layout rectangle. Throws xProgramme
     // "<Class>::MyCreate : No Application?" without an application object.
     bool MyCreate(CDivuzViewBase *view);
+    // Takes the window's rectangle at the view's scale again.
+    void FitToView();
 
   protected:
     // className names the window in error texts, windowName is its title.
@@ -31,6 +34,11 @@ class PanelWnd : public QWidget
 
     // A copy of the game record; a fresh one without a view or document.
     DataDivuzDoc GameRecord() const;
+    // A paint draws in layout units: the painter takes the view's scale,
+    // and pictures are made at PictureRatio, so they are drawn at the size
+    // they are shown and stay sharp.
+    QPainter &ScaleToView(QPainter &dc) const;
+    qreal PictureRatio() const;
 
     void closeEvent(QCloseEvent *event) override;
 

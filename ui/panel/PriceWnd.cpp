@@ -62,7 +62,7 @@ void PriceWnd::paintEvent(QPaintEvent * /*event*/)
     const PriceWndLayout &layout = options.WndLayout.PriceWndLayout;
 
     // Steps 2 and 3. The background, then the left and the right column.
-    QPixmap surface = PanelSurface(layout.BackBitmap, layout.Rect, devicePixelRatioF());
+    QPixmap surface = PanelSurface(layout.BackBitmap, layout.Rect, PictureRatio());
     {
         QPainter dc(&surface);
         const LayoutRect left = BarRect(layout.RectA, LeftShown);
@@ -74,7 +74,8 @@ void PriceWnd::paintEvent(QPaintEvent * /*event*/)
     }
 
     // Step 4. One copy to the window.
-    QPainter(this).drawPixmap(QPoint(0, 0), surface);
+    QPainter dc(this);
+    ScaleToView(dc).drawPixmap(QPoint(0, 0), surface);
 }
 
 void PriceWnd::timerEvent(QTimerEvent *event)

@@ -21,7 +21,7 @@ void ScoreWnd::paintEvent(QPaintEvent * /*event*/)
     const DivuzOptions options = PaintOptions();
     const ScoreWndLayout &layout = options.WndLayout.ScoreWndLayout;
     const DataDivuzDoc data = GameRecord();
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = PictureRatio();
 
     // Step 2. A strip that cannot be loaded leaves its display empty.
     DigitDisplay player;
@@ -40,5 +40,6 @@ void ScoreWnd::paintEvent(QPaintEvent * /*event*/)
     }
 
     // Step 6. One copy to the window.
-    QPainter(this).drawPixmap(QPoint(0, 0), surface);
+    QPainter dc(this);
+    ScaleToView(dc).drawPixmap(QPoint(0, 0), surface);
 }

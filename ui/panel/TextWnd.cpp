@@ -31,8 +31,9 @@ void TextWnd::paintEvent(QPaintEvent * /*event*/)
 {
     const DivuzOptions options = PaintOptions();
     const TextWndLayout &layout = options.WndLayout.TextWndLayout;
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = PictureRatio();
     QPainter dc(this);
+    ScaleToView(dc);
     dc.drawPixmap(QPoint(0, 0), PanelSurface(layout.BackBitmap, layout.Rect, dpr));
 
     // Whose sign is whose, in the pictures the board shows them with.

@@ -22,7 +22,7 @@ void TimeWnd::paintEvent(QPaintEvent * /*event*/)
     const DivuzOptions options = PaintOptions();
     const TimeWndLayout &layout = options.WndLayout.TimeWndLayout;
     const DataDivuzDoc data = GameRecord();
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = PictureRatio();
 
     // Steps 2 and 3. A strip that cannot be loaded leaves its clock empty.
     QPixmap surface = PanelSurface(layout.BackBitmap, layout.Rect, dpr);
@@ -43,5 +43,6 @@ void TimeWnd::paintEvent(QPaintEvent * /*event*/)
     }
 
     // Step 6. One copy to the window.
-    QPainter(this).drawPixmap(QPoint(0, 0), surface);
+    QPainter dc(this);
+    ScaleToView(dc).drawPixmap(QPoint(0, 0), surface);
 }
