@@ -2,6 +2,7 @@
 #include "BestGamesLocation.h"
 #include "BestGamesStore.h"
 #include "DamagedTable.h"
+#include "FileSizeLimit.h"
 #include "RecordsArchive.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <sstream>
 #include <string>
-#include <sys/resource.h>
 
 namespace
 {
@@ -252,15 +251,12 @@ TEST_F(BestGamesFileTest, FailingSaveNeverDamagesThePreviousTable)
     BestGames big;
     for (int i = 0; i < 50; ++i)
         big[i] = Win(360, i, "Big");
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = static_cast<rlim_t>(before.size()) + 4096;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved1 = big.Save(myPath, &problem);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved1 = true;
+    {
+        const FileSizeLimit small(static_cast<rlim_t>(before.size()) + 4096);
+        ASSERT_TRUE(small.IsActive());
+        saved1 = big.Save(myPath, &problem);
+    }
 
     EXPECT_FALSE(saved1);
     EXPECT_EQ(ReadAll(myPath), before);

@@ -3,6 +3,7 @@
 #include "BestGamesDialogs.h"
 #include "BestGamesStore.h"
 #include "DivuzCommands.h"
+#include "FileSizeLimit.h"
 #include "GameTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <initializer_list>
 #include <optional>
 #include <sstream>
 #include <tuple>
-
-#include <sys/resource.h>
 
 namespace
 {
@@ -732,15 +730,12 @@ TEST_F(DocumentTest, AFailedSaveLeavesTheOldFileAndSaysSo)
     for (int i = 0; i < 6; ++i)
         ClickHarmlessMove();
     error.clear();
-    rlimit limits{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limits), 0);
-    rlimit small = limits;
-    small.rlim_cur = static_cast<rlim_t>(before.size() / 2);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = myDoc.SaveGame(path, &error);
-    setrlimit(RLIMIT_FSIZE, &limits);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        const FileSizeLimit halfFull(static_cast<rlim_t>(before.size() / 2));
+        ASSERT_TRUE(halfFull.IsActive());
+        written = myDoc.SaveGame(path, &error);
+    }
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.isEmpty());
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));

@@ -1,4 +1,5 @@
 #include "DivuzApplication.h"
+#include "FileSizeLimit.h"
 #include "SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
 
 namespace
 {
@@ -188,15 +186,12 @@ TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldStoreAndIsReported)
     file.close();
 
     options.Level = 3;
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit none = saved;
-    none.rlim_cur = 0;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
-    const bool written = SaveSettings(options);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        const FileSizeLimit full(0);
+        ASSERT_TRUE(full.IsActive());
+        written = SaveSettings(options);
+    }
 
     EXPECT_FALSE(written);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
