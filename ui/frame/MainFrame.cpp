@@ -227,6 +227,11 @@ void CMainFrame::AddBottomBar(QWidget *bar)
     FitToLayout();
 }
 
+const QScreen *CMainFrame::Screen() const
+{
+    return screen() ? screen() : QGuiApplication::primaryScreen();
+}
+
 QMargins CMainFrame::FrameMargins() const
 {
     const QRect frame = frameGeometry();
@@ -240,7 +245,7 @@ void CMainFrame::FitToScreen()
     // Step 1. The chosen size as it is.
     myShrink = 1.0;
     FitToLayout();
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = Screen();
     if (!screen)
         return;
     // Step 2. Where even the whole screen is too small for the frame, the
@@ -262,7 +267,7 @@ void CMainFrame::FitToScreen()
 
 void CMainFrame::PlaceOnScreen()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = Screen();
     if (!screen)
         return;
     FitToScreen();
@@ -283,18 +288,13 @@ void CMainFrame::PlaceOnScreen()
 
 void CMainFrame::KeepOnScreen()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = Screen();
     if (!screen || !isVisible())
         return;
-    const QRect available = screen->availableGeometry();
-    const QMargins margins = FrameMargins();
-    const QRect outer = geometry().marginsAdded(margins);
-    const int left = std::clamp(outer.left(), available.left(),
-                                std::max(available.left(), available.right() + 1 - outer.width()));
-    const int top = std::clamp(outer.top(), available.top(),
-                               std::max(available.top(), available.bottom() + 1 - outer.height()));
-    if (left != outer.left() || top != outer.top())
-        move(pos() + QPoint(left - outer.left(), top - outer.top()));
+    const QRect outer = geometry().marginsAdded(FrameMargins());
+    const QPoint inside = MoveInside(screen->availableGeometry(), outer.topLeft(), outer.size());
+    if (inside != outer.topLeft())
+        move(pos() + inside - outer.topLeft());
 }
 
 void CMainFrame::PlaceOnceFramed()

@@ -23,6 +23,7 @@ class CDivuzDoc;
 class CDivuzView;
 class QAction;
 class QLabel;
+class QScreen;
 class QToolBar;
 
 class CMainFrame : public QMainWindow
@@ -120,6 +121,8 @@ class CMainFrame : public QMainWindow
     // The window manager's frame around the client area; none before the
     // window manager has framed the window.
     QMargins FrameMargins() const;
+    // The screen the window is on, else the primary one; null without any.
+    const QScreen *Screen() const;
     QAction *MakeAction(int id, const QString &label = QString());
     CommandState StateOf(int id) const;
 

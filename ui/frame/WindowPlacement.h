@@ -15,3 +15,8 @@
 // are always within reach, even on a screen smaller than the window.
 QPoint PlaceOnScreen(const QRect &screen, const QRect &available, const QSize &client,
                      const QMargins &frame = {});
+
+// The top-left corner that keeps a frame of the given size and corner inside
+// the available area, moved as little as it can be; a frame larger than the
+// area keeps its top-left corner on it.
+QPoint MoveInside(const QRect &available, const QPoint &topLeft, const QSize &frame);
