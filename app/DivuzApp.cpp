@@ -91,6 +91,13 @@ bool CDivuzApp::InitInstance()
     QObject::connect(myFrame.get(), &CMainFrame::ScaleChanged, banners, &CAdvertBar::SetScale);
     myFrame->AddBottomBar(banners);
     myFrame->OnCommand(ID_FILE_NEW); // the first game
+    // Nobody can move while the splash covers the board, so the first
+    // game's clock waits until it has gone. The gate is set before the frame
+    // shows: showing a window may run the event loop, pulses included.
+    myFrame->View()->SetClockGate([this] {
+        const SplashWnd *splash = SplashWnd::Current();
+        return !myIsStarting && (splash == nullptr || !splash->isVisible());
+    });
     myFrame->show();
     myFrame->PlaceOnScreen();
     // A best-games file that was not read completely has been kept aside;
@@ -98,13 +105,9 @@ bool CDivuzApp::InitInstance()
     if (!bestGames.IsComplete)
         QMessageBox::warning(myFrame.get(), "Divuz",
                              DamagedTableNotice(bestGames.Path, bestGames.KeptPath));
-    // Shown once the frame is up, so the splash lies above it. The first
-    // game's clock starts when it goes away.
+    // Shown once the frame is up, so the splash lies above it.
     SplashWnd::ShowSplash(myFrame.get());
-    myFrame->View()->SetClockGate([] {
-        const SplashWnd *splash = SplashWnd::Current();
-        return splash == nullptr || !splash->isVisible();
-    });
+    myIsStarting = false;
     return true;
 }
 

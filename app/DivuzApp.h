@@ -97,6 +97,7 @@ class CDivuzApp : public IDivuzApplication
     std::unique_ptr<DivuzHelp> myHelp;
     std::unique_ptr<SplashMessageFilter> mySplashFilter;
     DialogRunner myDialogRunner;
+    bool myIsStarting = true; // until the splash is up
     bool myIsExiting = false;
     bool myHasExited = false;
 };
