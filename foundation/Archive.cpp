@@ -1,6 +1,7 @@
 #include "Archive.h"
 
 #include "Errors.h"
+#include "Windows1250.h"
 
 #include <vector>
 
@@ -54,10 +55,10 @@ void AppendUtf8(std::string &out, char32_t cp)
 
 } // namespace
 
-bool IsLatin1(const std::string &utf8)
+bool IsWindows1250(const std::string &utf8)
 {
     for (std::size_t i = 0; i < utf8.size();)
-        if (NextCodePoint(utf8, i) > 0xFF)
+        if (!EncodeWindows1250(NextCodePoint(utf8, i)))
             return false;
     return true;
 }
@@ -139,10 +140,10 @@ void ArchiveWriter::WriteLength(std::uint32_t length)
 
 void ArchiveWriter::WriteString(const std::string &utf8)
 {
-    if (IsLatin1(utf8)) {
+    if (IsWindows1250(utf8)) {
         std::string bytes;
         for (std::size_t i = 0; i < utf8.size();)
-            bytes += static_cast<char>(NextCodePoint(utf8, i));
+            bytes += static_cast<char>(*EncodeWindows1250(NextCodePoint(utf8, i)));
         WriteLength(static_cast<std::uint32_t>(bytes.size()));
         Put(bytes.data(), bytes.size());
         return;
@@ -232,7 +233,7 @@ std::string ArchiveReader::ReadString()
         Get(raw.data(), length);
         std::string out;
         for (char c : raw)
-            AppendUtf8(out, static_cast<unsigned char>(c));
+            AppendUtf8(out, DecodeWindows1250(static_cast<std::uint8_t>(c)));
         return out;
     }
     std::u16string units(length, u'\0');

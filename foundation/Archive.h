@@ -19,8 +19,9 @@ class ArchiveWriter
     void WriteUInt16(std::uint16_t value);
     void WriteByte(std::uint8_t value);
     void WriteBool(bool value) { WriteInt32(value ? 1 : 0); }
-    // Text in UTF-8. Text that fits Latin-1 is written with single-byte
-    // characters; anything else in the 16-bit form that readers also accept.
+    // Text in UTF-8. Text whose every character has a byte in windows-1250
+    // is written with single-byte characters of that page; anything else in
+    // the 16-bit form that readers also accept.
     void WriteString(const std::string &utf8);
 
   private:
@@ -39,7 +40,8 @@ class ArchiveReader
     std::uint16_t ReadUInt16();
     std::uint8_t ReadByte();
     bool ReadBool() { return ReadInt32() != 0; }
-    // Returns the text in UTF-8, whichever character width was stored.
+    // Returns the text in UTF-8, whichever character width was stored;
+    // single bytes are read as windows-1250.
     std::string ReadString();
 
     // Bytes left before the end of a seekable stream, -1 when unknown.
@@ -53,6 +55,6 @@ class ArchiveReader
 };
 
 // Text conversions the archive needs; also handy for its callers.
-bool IsLatin1(const std::string &utf8);
+bool IsWindows1250(const std::string &utf8);
 std::u16string Utf8ToUtf16(const std::string &utf8);
 std::string Utf16ToUtf8(const std::u16string &utf16);

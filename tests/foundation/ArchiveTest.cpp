@@ -47,16 +47,47 @@ TEST(ArchiveTest, StringLengthTakesOneThreeOrSevenBytes)
     }
 }
 
-TEST(ArchiveTest, NamesUseSingleBytesWhenLatin1AllowsElseSixteenBitUnits)
+// Single bytes are windows-1250, the page of the Czech and Slovak files.
+TEST(ArchiveTest, NamesUseSingleWindows1250BytesWhenEveryCharacterHasOne)
 {
-    const std::string latin = "M\xC3\xBCller"; // Müller
-    EXPECT_EQ(StringForm(latin), Bytes({6, 'M', 0xFC, 'l', 'l', 'e', 'r'}));
-    EXPECT_EQ(ReadBack(StringForm(latin)), latin);
-    const std::string name = "Ji\xC5\x99\xC3\xAD"; // Jiří
-    EXPECT_EQ(StringForm(name), Bytes({0xFF, 0xFE, 0xFF, 4, 'J', 0, 'i', 0, 0x59, 0x01, 0xED, 0}));
-    EXPECT_EQ(ReadBack(StringForm(name)), name);
+    const std::string german = "Müller";
+    EXPECT_EQ(StringForm(german), Bytes({6, 'M', 0xFC, 'l', 'l', 'e', 'r'}));
+    EXPECT_EQ(ReadBack(StringForm(german)), german);
+
+    const std::string czech = "Řehoř Žluťoučký";
+    const std::string stored = Bytes(
+        {15, 0xD8, 'e', 'h', 'o', 0xF8, ' ', 0x8E, 'l', 'u', 0x9D, 'o', 'u', 0xE8, 'k', 0xFD});
+    EXPECT_EQ(ReadBack(stored), czech);
+    EXPECT_EQ(StringForm(czech), stored);
+
+    // Every byte the page defines reads as a character that is written back
+    // as that same byte.
+    std::string every;
+    for (int b = 1; b < 0x100; ++b)
+        if (b != 0x81 && b != 0x83 && b != 0x88 && b != 0x90 && b != 0x98)
+            every += static_cast<char>(b);
+    ASSERT_LT(every.size(), 255u);
+    const std::string everyStored = static_cast<char>(every.size()) + every;
+    EXPECT_EQ(StringForm(ReadBack(everyStored)), everyStored);
+}
+
+TEST(ArchiveTest, NamesWindows1250LacksUseSixteenBitUnits)
+{
+    const std::string danish = "Ærøskøbing";
+    EXPECT_EQ(StringForm(danish), Bytes({0xFF, 0xFE, 0xFF, 10, 0xC6, 0, 'r', 0, 0xF8, 0, 's', 0,
+                                         'k',  0,    0xF8, 0,  'b',  0, 'i', 0, 'n',  0, 'g', 0}));
+    EXPECT_EQ(ReadBack(StringForm(danish)), danish);
+    const std::string cyrillic = "Иван";
+    EXPECT_EQ(StringForm(cyrillic).substr(0, 4), Bytes({0xFF, 0xFE, 0xFF, 4}));
+    EXPECT_EQ(ReadBack(StringForm(cyrillic)), cyrillic);
     const std::string clef = "\xF0\x9D\x84\x9E"; // a surrogate pair
     EXPECT_EQ(ReadBack(StringForm(clef)), clef);
+
+    // A byte the page leaves undefined reads as U+FFFD, which no single
+    // byte stands for: the name is written again in 16-bit units.
+    const std::string undefined = ReadBack(Bytes({2, 'a', 0x81}));
+    EXPECT_EQ(undefined, "a\xEF\xBF\xBD");
+    EXPECT_EQ(StringForm(undefined), Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0, 0xFD, 0xFF}));
 }
 
 TEST(ArchiveTest, DamagedStringsRaiseIOErrors)

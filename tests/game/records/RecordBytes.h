@@ -19,10 +19,10 @@ inline void Int(std::string &out, std::int32_t v)
 }
 
 // A short text in the single-byte string form; the characters are taken as
-// they are (Latin-1 bytes).
-inline std::string NarrowString(const std::string &latin1)
+// they are (windows-1250 bytes).
+inline std::string NarrowString(const std::string &bytes)
 {
-    return static_cast<char>(latin1.size()) + latin1;
+    return static_cast<char>(bytes.size()) + bytes;
 }
 
 // A text in the 16-bit string form: the marker 255, 65534, the length of

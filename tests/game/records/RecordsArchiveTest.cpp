@@ -106,7 +106,7 @@ TEST(RecordsArchiveTest, TenMovesWithFourUndoneMatchTheLayoutAndCanBeRedone)
 }
 
 // A fresh game stores only the bottom entry; its name, empty or of 300
-// characters, takes the string form of its length. (The Latin-1 and 16-bit
+// characters, takes the string form of its length. (The single-byte and 16-bit
 // forms are held against their bytes in the archive's own tests.)
 TEST(RecordsArchiveTest, FreshGameStoresOnlyTheBottomEntryAndItsNameAsItIsLong)
 {
