@@ -16,7 +16,7 @@ bool ReportData(const DivuzOptions &options, std::string &text)
     const std::size_t pieces = ListMusicPieces(options.ProgramFolder).size();
     int pages = 0;
     for (const HelpPage &page : HelpPages())
-        if (QFileInfo::exists(QStringLiteral(":/help/") + QLatin1String(page.file)))
+        if (QFileInfo::exists(HelpPageFolder() + QLatin1String(page.file)))
             ++pages;
     const int allPages = int(HelpPages().size());
 

@@ -14,7 +14,7 @@
 #include "MainView.h"
 #include "OptionsDialog.h"
 #include "Pictures.h"
-#include "QtTranslation.h"
+#include "ProgramLanguage.h"
 #include "SettingsStore.h"
 #include "SplashWnd.h"
 
@@ -70,7 +70,7 @@ bool CDivuzApp::InitInstance()
     SplashWnd::EnableSplash(true);
     mySplashFilter = std::make_unique<SplashMessageFilter>();
     qApp->installEventFilter(mySplashFilter.get());
-    InstallQtTranslation();
+    InstallTranslations();
     QGuiApplication::setWindowIcon(ProgramIcon());
     QGuiApplication::setDesktopFileName("org.example.divuz");
     NameApplication();

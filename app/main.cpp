@@ -3,6 +3,7 @@
 #include "DivuzApp.h"
 #include "ErrorReport.h"
 #include "ExitSignals.h"
+#include "ProgramLanguage.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -37,43 +38,65 @@ class QuitAfterFirstPaint : public QObject
     }
 };
 
-constexpr const char *UsageLine = "použití: divuz [--help | --version | --check-data]\n";
-constexpr const char *HelpText =
-    "Piškvorky proti počítači na desce 19 × 19. Bez argumentů spustí hru.\n"
-    "\n"
-    "  --check-data  vypíše, kde program našel zvuky, hudbu a nápovědu, a skončí\n"
-    "  --help        vypíše tuto nápovědu a skončí\n"
-    "  --version     vypíše verzi programu a skončí\n";
+constexpr const char *UsageLine =
+    QT_TRANSLATE_NOOP("main", "použití: divuz [--help | --version | --check-data]\n");
+constexpr const char *HelpText = QT_TRANSLATE_NOOP(
+    "main", "Piškvorky proti počítači na desce 19 × 19. Bez argumentů spustí hru.\n"
+            "\n"
+            "  --check-data  vypíše, kde program našel zvuky, hudbu a nápovědu, a skončí\n"
+            "  --help        vypíše tuto nápovědu a skončí\n"
+            "  --version     vypíše verzi programu a skončí\n");
+
+// A text of the command line in the user's language.
+QByteArray Translated(const char *text)
+{
+    return QCoreApplication::translate("main", text).toLocal8Bit();
+}
 
 // Exit codes of the command line.
 constexpr int UsageError = 2;
 
-} // namespace
-
-int main(int argc, char **argv)
+// The options; none of them needs a display, and their texts speak the
+// user's language too. The game itself takes no arguments. Returns the exit
+// code, or StartTheGame.
+constexpr int StartTheGame = -1;
+int RunCommandLine(int argc, char **argv)
 {
-    // Step 1. The options; none of them needs a display. The game itself
-    // takes no arguments.
+    if (argc == 1)
+        return StartTheGame;
+    QCoreApplication core(argc, argv);
+    InstallTranslations();
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::printf("%s%s", UsageLine, HelpText);
+        std::printf("%s%s", Translated(UsageLine).constData(), Translated(HelpText).constData());
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::printf("divuz %s\n", DIVUZ_VERSION);
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--check-data") == 0) {
-        QCoreApplication core(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--check-data") == 0)
         return CDivuzApp().CheckData();
-    }
-    if (argc > 1) {
-        // An option of ours followed by more, or anything else.
-        const bool known = std::strcmp(argv[1], "--help") == 0 ||
-                           std::strcmp(argv[1], "--version") == 0 ||
-                           std::strcmp(argv[1], "--check-data") == 0;
-        std::fprintf(stderr, "divuz: neznámý argument „%s“\n%s", argv[known ? 2 : 1], UsageLine);
-        return UsageError;
-    }
+    // An option of ours followed by more, or anything else.
+    const bool known = std::strcmp(argv[1], "--help") == 0 ||
+                       std::strcmp(argv[1], "--version") == 0 ||
+                       std::strcmp(argv[1], "--check-data") == 0;
+    const QString unknown = QString::fromLocal8Bit(argv[known ? 2 : 1]);
+    std::fprintf(stderr, "%s%s",
+                 QCoreApplication::translate("main", "divuz: neznámý argument „%1“\n")
+                     .arg(unknown)
+                     .toLocal8Bit()
+                     .constData(),
+                 Translated(UsageLine).constData());
+    return UsageError;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Step 1. The options.
+    if (const int code = RunCommandLine(argc, argv); code != StartTheGame)
+        return code;
 
     // Step 2. The game.
     ErrorGuard<QApplication> application(argc, argv);

@@ -1,5 +1,6 @@
 #include "DamagedTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -35,11 +36,13 @@ QString DamagedTableNotice(const std::string &path, const std::string &keptPath)
 {
     const QString file = QString::fromStdString(path);
     if (keptPath.empty())
-        return QStringLiteral("Tabulka nejlepších her v souboru „%1“ je poškozená a nedala se "
-                              "celá načíst. Soubor se nepodařilo uschovat pod jiným jménem.")
+        return QCoreApplication::translate(
+                   "DamagedTable", "Tabulka nejlepších her v souboru „%1“ je poškozená a nedala se "
+                                   "celá načíst. Soubor se nepodařilo uschovat pod jiným jménem.")
             .arg(file);
-    return QStringLiteral("Tabulka nejlepších her v souboru „%1“ byla poškozená a nedala se "
-                          "celá načíst. Původní soubor je uschován jako „%2“; nová tabulka "
-                          "se uloží na původní místo.")
+    return QCoreApplication::translate(
+               "DamagedTable", "Tabulka nejlepších her v souboru „%1“ byla poškozená a nedala se "
+                               "celá načíst. Původní soubor je uschován jako „%2“; nová tabulka "
+                               "se uloží na původní místo.")
         .arg(file, QString::fromStdString(keptPath));
 }

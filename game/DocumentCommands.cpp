@@ -3,7 +3,7 @@
 
 #include "DivuzDoc.h"
 
-#include "StringTable.h"
+#include "ResourceText.h"
 
 namespace
 {
@@ -116,10 +116,10 @@ QString CDivuzDoc::OnUpdateGameStatus() const
         id = resultStatus[myData.GameMode];
     else if (myData.GameMode == InProgress && IsValidMode(myData.Mode))
         id = modeStatus[myData.Mode][myData.IsThinking ? 1 : 0];
-    const char *text = LoadResourceString(id);
-    if (text == nullptr)
+    const QString text = ResourceText(id);
+    if (text.isEmpty())
         throw xProgramme("CDivuzDoc::OnUpdateGameStatus:No string");
-    return QString::fromUtf8(text);
+    return text;
 }
 
 bool CDivuzDoc::OnCommand(int id)

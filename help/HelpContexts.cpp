@@ -1,22 +1,26 @@
 #include "HelpContexts.h"
 
+#include "ProgramLanguage.h"
+
+#include <QCoreApplication>
+
 namespace
 {
 
 constexpr HelpPage Pages[] = {
-    {"obsah.html", "Obsah"},
-    {"uvod.html", "Vítejte v programu Divuz"},
-    {"hra.html", "Jak se hraje"},
-    {"panel.html", "Informační panel"},
-    {"urovne.html", "Síla počítače"},
-    {"turnaj.html", "Turnaj a nejlepší hráči"},
-    {"volby.html", "Volby"},
-    {"zvuky.html", "Zvuky a hudba"},
-    {"soubory.html", "Ukládání a otevírání her"},
-    {"nabidky.html", "Nabídky, nástroje a klávesy"},
-    {"reklama.html", "Reklamní pruh"},
-    {"engine.html", "Divuz v příkazovém řádku"},
-    {"program.html", "O programu a jeho souborech"},
+    {"obsah.html", QT_TRANSLATE_NOOP("HelpPages", "Obsah")},
+    {"uvod.html", QT_TRANSLATE_NOOP("HelpPages", "Vítejte v programu Divuz")},
+    {"hra.html", QT_TRANSLATE_NOOP("HelpPages", "Jak se hraje")},
+    {"panel.html", QT_TRANSLATE_NOOP("HelpPages", "Informační panel")},
+    {"urovne.html", QT_TRANSLATE_NOOP("HelpPages", "Síla počítače")},
+    {"turnaj.html", QT_TRANSLATE_NOOP("HelpPages", "Turnaj a nejlepší hráči")},
+    {"volby.html", QT_TRANSLATE_NOOP("HelpPages", "Volby")},
+    {"zvuky.html", QT_TRANSLATE_NOOP("HelpPages", "Zvuky a hudba")},
+    {"soubory.html", QT_TRANSLATE_NOOP("HelpPages", "Ukládání a otevírání her")},
+    {"nabidky.html", QT_TRANSLATE_NOOP("HelpPages", "Nabídky, nástroje a klávesy")},
+    {"reklama.html", QT_TRANSLATE_NOOP("HelpPages", "Reklamní pruh")},
+    {"engine.html", QT_TRANSLATE_NOOP("HelpPages", "Divuz v příkazovém řádku")},
+    {"program.html", QT_TRANSLATE_NOOP("HelpPages", "O programu a jeho souborech")},
 };
 
 struct ContextPage {
@@ -89,7 +93,19 @@ QString HelpPageForWindow(const QString &objectName)
     return {};
 }
 
+QString HelpPageFolder()
+{
+    const QString language = ProgramLanguage();
+    return language == QLatin1String(OwnLanguage) ? QStringLiteral(":/help/")
+                                                  : QStringLiteral(":/help/%1/").arg(language);
+}
+
+QString HelpPageTitle(const HelpPage &page)
+{
+    return QCoreApplication::translate("HelpPages", page.title);
+}
+
 QString HelpPageUrl(const QString &page)
 {
-    return QStringLiteral("qrc:/help/") + page;
+    return QStringLiteral("qrc") + HelpPageFolder() + page;
 }

@@ -19,6 +19,13 @@ struct HelpPage {
 // The pages in the order of the contents, the contents page first.
 std::span<const HelpPage> HelpPages();
 
+// The resource folder of the pages in the program's language, ending in
+// '/'; every language has the same files with the same anchors.
+QString HelpPageFolder();
+
+// A page's title in the program's language.
+QString HelpPageTitle(const HelpPage &page);
+
 // The page with the contents, and the page the default help opens.
 inline constexpr const char *HelpContentsPage = "obsah.html";
 inline constexpr const char *HelpDefaultPage = "uvod.html";

@@ -16,16 +16,17 @@ namespace
 const QString &FoldedPage(const QString &file)
 {
     static QHash<QString, QString> pages;
-    auto found = pages.find(file);
+    const QString path = HelpPageFolder() + file;
+    auto found = pages.find(path);
     if (found == pages.end()) {
-        QFile page(QStringLiteral(":/help/") + file);
+        QFile page(path);
         QString text;
         if (page.open(QIODevice::ReadOnly)) {
             QTextDocument document;
             document.setHtml(QString::fromUtf8(page.readAll()));
             text = FoldForSearch(document.toPlainText());
         }
-        found = pages.insert(file, text);
+        found = pages.insert(path, text);
     }
     return *found;
 }

@@ -28,7 +28,7 @@ QString TitleOf(const QString &file)
 {
     for (const HelpPage &page : HelpPages())
         if (file == QLatin1String(page.file))
-            return QString::fromUtf8(page.title);
+            return HelpPageTitle(page);
     return file;
 }
 
@@ -74,7 +74,7 @@ void HelpWindow::hideEvent(QHideEvent *event)
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Divuz – nápověda"));
+    setWindowTitle(tr("Divuz – nápověda"));
     // Where it was last time, else its own size in the middle of the screen;
     // either way no larger than the screen allows, and wholly on it.
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -87,9 +87,9 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
         wanted = geometry();
     setGeometry(FitOnScreen(available, wanted));
 
-    myBack = Button(this, QStringLiteral("Zpět"), QStyle::SP_ArrowBack);
-    myForward = Button(this, QStringLiteral("Vpřed"), QStyle::SP_ArrowForward);
-    QToolButton *home = Button(this, QStringLiteral("Obsah"), QStyle::SP_DirHomeIcon);
+    myBack = Button(this, tr("Zpět"), QStyle::SP_ArrowBack);
+    myForward = Button(this, tr("Vpřed"), QStyle::SP_ArrowForward);
+    QToolButton *home = Button(this, tr("Obsah"), QStyle::SP_DirHomeIcon);
     auto *bar = new QHBoxLayout;
     bar->addWidget(myBack);
     bar->addWidget(myForward);
@@ -98,13 +98,13 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
     myContents = new QListWidget;
     for (const HelpPage &page : HelpPages()) {
-        auto *item = new QListWidgetItem(QString::fromUtf8(page.title), myContents);
+        auto *item = new QListWidgetItem(HelpPageTitle(page), myContents);
         item->setData(PageRole, QString::fromLatin1(page.file));
     }
 
     mySearchField = new QLineEdit;
-    mySearchField->setPlaceholderText(QStringLiteral("Hledaná slova"));
-    auto *find = new QPushButton(QStringLiteral("Hledat"));
+    mySearchField->setPlaceholderText(tr("Hledaná slova"));
+    auto *find = new QPushButton(tr("Hledat"));
     myResults = new QListWidget;
     auto *searchTab = new QWidget;
     auto *searchLayout = new QVBoxLayout(searchTab);
@@ -112,18 +112,18 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     searchRow->addWidget(mySearchField);
     searchRow->addWidget(find);
     searchLayout->addLayout(searchRow);
-    searchLayout->addWidget(new QLabel(QStringLiteral("Nalezená témata:")));
+    searchLayout->addWidget(new QLabel(tr("Nalezená témata:")));
     searchLayout->addWidget(myResults);
 
     myTabs = new QTabWidget;
-    myTabs->addTab(myContents, QStringLiteral("Obsah"));
-    myTabs->addTab(searchTab, QStringLiteral("Hledat"));
+    myTabs->addTab(myContents, tr("Obsah"));
+    myTabs->addTab(searchTab, tr("Hledat"));
 
     myBrowser = new QTextBrowser;
     myBrowser->setOpenLinks(true);
     // Web and e-mail links leave the help for the desktop's own programs.
     myBrowser->setOpenExternalLinks(true);
-    myBrowser->setSearchPaths({QStringLiteral(":/help")});
+    myBrowser->setSearchPaths({HelpPageFolder()});
 
     auto *split = new QSplitter;
     split->addWidget(myTabs);
@@ -196,7 +196,7 @@ void HelpWindow::OnPageChanged(const QUrl &source)
     for (int row = 0; row < myContents->count(); ++row)
         if (myContents->item(row)->data(PageRole).toString() == page)
             myContents->setCurrentRow(row);
-    setWindowTitle(QStringLiteral("Divuz – nápověda – ") + TitleOf(page));
+    setWindowTitle(tr("Divuz – nápověda – %1").arg(TitleOf(page)));
     MarkSearchWords();
 }
 

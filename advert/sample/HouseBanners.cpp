@@ -2,6 +2,7 @@
 
 #include "AdvertComponent.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -43,31 +44,31 @@ const Theme Forest{QColor(46, 120, 76), QColor(16, 64, 38), QColor(255, 236, 140
                    QColor(225, 245, 230)};
 
 const Banner Banners[] = {
-    {Wood, Icon::Board, "Tip: otevřená trojka",
-     "Otevřenou trojku zablokujte hned – jinak z ní bude\n"
-     "čtyřka otevřená z obou stran a tu už zastavit nejde.",
+    {Wood, Icon::Board, QT_TRANSLATE_NOOP("HouseBanners", "Tip: otevřená trojka"),
+     QT_TRANSLATE_NOOP("HouseBanners", "Otevřenou trojku zablokujte hned – jinak z ní bude\n"
+                                       "čtyřka otevřená z obou stran a tu už zastavit nejde."),
      "....."
      "....."
      "*xxx*"
      "....."
      "....."},
-    {Night, Icon::Keys, "Klávesové zkratky",
-     "[Ctrl+N] nová hra   [Ctrl+O] otevřít   [Ctrl+S] uložit\n"
-     "[Ctrl+Z] zpět   [Ctrl+X] opakovat vrácený tah"},
-    {Wood, Icon::Board, "Tip: dvojitá hrozba",
-     "Tah, který vytvoří dvě hrozby najednou, vyhrává:\n"
-     "soupeř stihne zablokovat jen jednu z nich.",
+    {Night, Icon::Keys, QT_TRANSLATE_NOOP("HouseBanners", "Klávesové zkratky"),
+     QT_TRANSLATE_NOOP("HouseBanners", "[Ctrl+N] nová hra   [Ctrl+O] otevřít   [Ctrl+S] uložit\n"
+                                       "[Ctrl+Z] zpět   [Ctrl+X] opakovat vrácený tah")},
+    {Wood, Icon::Board, QT_TRANSLATE_NOOP("HouseBanners", "Tip: dvojitá hrozba"),
+     QT_TRANSLATE_NOOP("HouseBanners", "Tah, který vytvoří dvě hrozby najednou, vyhrává:\n"
+                                       "soupeř stihne zablokovat jen jednu z nich."),
      "...x."
      "...x."
      "...x."
      "xxx*."
      "....."},
-    {Ruby, Icon::Trophy, "Nový turnaj",
-     "Hra naostro: bez vracení tahů, nápovědy a editace.\n"
-     "Začnete ho v menu Soubor → Nový turnaj."},
-    {Forest, Icon::Podium, "Nejlepší hráči",
-     "Vyhrajte turnajovou hru co nejrychleji a zapište se\n"
-     "mezi pět nejlepších na své úrovni."},
+    {Ruby, Icon::Trophy, QT_TRANSLATE_NOOP("HouseBanners", "Nový turnaj"),
+     QT_TRANSLATE_NOOP("HouseBanners", "Hra naostro: bez vracení tahů, nápovědy a editace.\n"
+                                       "Začnete ho v menu Soubor → Nový turnaj.")},
+    {Forest, Icon::Podium, QT_TRANSLATE_NOOP("HouseBanners", "Nejlepší hráči"),
+     QT_TRANSLATE_NOOP("HouseBanners", "Vyhrajte turnajovou hru co nejrychleji a zapište se\n"
+                                       "mezi pět nejlepších na své úrovni.")},
 };
 
 // The outline every banner has, in a colour none of the backgrounds use.
@@ -242,8 +243,8 @@ void DrawHouseBanner(QPainter &painter, int index, QPoint topLeft)
 
     painter.setFont(BannerFont(15, true));
     painter.setPen(banner.theme.title);
-    painter.drawText(TextLeft, 20, QString::fromUtf8(banner.title));
-    const QStringList lines = QString::fromUtf8(banner.lines).split('\n');
+    painter.drawText(TextLeft, 20, QCoreApplication::translate("HouseBanners", banner.title));
+    const QStringList lines = QCoreApplication::translate("HouseBanners", banner.lines).split('\n');
     for (int i = 0; i < lines.size(); ++i)
         DrawLine(painter, lines[i], 35 + 15 * i, banner.theme.text);
     painter.restore();

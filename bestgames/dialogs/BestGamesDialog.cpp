@@ -6,6 +6,7 @@
 #include "TabStopDelegate.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,25 +25,29 @@ struct Choice {
 };
 
 // In the order of the level index 0..4.
-const Choice LevelChoices[BestLevelCount] = {{"1007", "Začátečník"},
-                                             {"1009", "Amatér"},
-                                             {"1008", "Pokročilý"},
-                                             {"1011", "Mistr"},
-                                             {"1010", "Expert"}};
+const Choice LevelChoices[BestLevelCount] = {{"1007", QT_TRANSLATE_NOOP("Levels", "Začátečník")},
+                                             {"1009", QT_TRANSLATE_NOOP("Levels", "Amatér")},
+                                             {"1008", QT_TRANSLATE_NOOP("Levels", "Pokročilý")},
+                                             {"1011", QT_TRANSLATE_NOOP("Levels", "Mistr")},
+                                             {"1010", QT_TRANSLATE_NOOP("Levels", "Expert")}};
 // Side 0, the player began; side 1, the computer.
-const Choice SideChoices[BestSideCount] = {{"1013", "Hráč"}, {"1016", "Počítač"}};
+const Choice SideChoices[BestSideCount] = {
+    {"1013", QT_TRANSLATE_NOOP("BestGamesDialog", "Hráč")},
+    {"1016", QT_TRANSLATE_NOOP("BestGamesDialog", "Počítač")}};
 
 // Where the place, the name and the number of moves start, in dialog units.
 const int TabStops[] = {15, 37, 174};
-const char *const ColumnHeads[] = {"Místo", " Hráč", "Pohyb"};
+const char *const ColumnHeads[] = {QT_TRANSLATE_NOOP("BestGamesDialog", "Místo"),
+                                   QT_TRANSLATE_NOOP("BestGamesDialog", " Hráč"),
+                                   QT_TRANSLATE_NOOP("BestGamesDialog", "Pohyb")};
 
-QGroupBox *RadioGroup(const char *title, const Choice *choices, int count, QButtonGroup *group,
-                      QWidget *parent)
+QGroupBox *RadioGroup(const QString &title, const char *context, const Choice *choices, int count,
+                      QButtonGroup *group, QWidget *parent)
 {
-    auto *box = new QGroupBox(QString::fromUtf8(title), parent);
+    auto *box = new QGroupBox(title, parent);
     auto *layout = new QVBoxLayout(box);
     for (int i = 0; i < count; ++i) {
-        auto *radio = new QRadioButton(QString::fromUtf8(choices[i].text), box);
+        auto *radio = new QRadioButton(QCoreApplication::translate(context, choices[i].text), box);
         radio->setObjectName(choices[i].id);
         group->addButton(radio, i);
         layout->addWidget(radio);
@@ -51,9 +56,9 @@ QGroupBox *RadioGroup(const char *title, const Choice *choices, int count, QButt
     return box;
 }
 
-QPushButton *Button(const char *id, const char *text, QWidget *parent)
+QPushButton *Button(const char *id, const QString &text, QWidget *parent)
 {
-    auto *button = new QPushButton(QString::fromUtf8(text), parent);
+    auto *button = new QPushButton(text, parent);
     button->setObjectName(id);
     button->setAutoDefault(false);
     return button;
@@ -67,7 +72,7 @@ BestGamesDialog::BestGamesDialog(DataDivuzDoc &result, int level, int side, cons
       mySides(new QButtonGroup(this))
 {
     setObjectName("203");
-    setWindowTitle("Best Games");
+    setWindowTitle(tr("Best Games"));
     setModal(true);
     const DialogUnits units(font());
 
@@ -85,17 +90,17 @@ BestGamesDialog::BestGamesDialog(DataDivuzDoc &result, int level, int side, cons
     const int listEdge = myList->frameWidth();
     int headHeight = 0;
     for (int i = 0; i < 3; ++i) {
-        auto *head = new QLabel(QString::fromUtf8(ColumnHeads[i]), heads);
+        auto *head = new QLabel(tr(ColumnHeads[i]), heads);
         // "Místo" is wider than the digit under it, so it starts at the edge.
         head->move(listEdge + (i == 0 ? 0 : stops[i]), 0);
         headHeight = std::max(headHeight, head->sizeHint().height());
     }
     heads->setFixedHeight(headHeight);
 
-    auto *show = Button("1", "Zobrazit hru", this);
+    auto *show = Button("1", tr("Zobrazit hru"), this);
     show->setDefault(true);
-    auto *cancel = Button("2", "Zrušit", this);
-    auto *help = Button("121", "Nápověda", this);
+    auto *cancel = Button("2", tr("Zrušit"), this);
+    auto *help = Button("121", tr("Nápověda"), this);
     connect(show, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] {
@@ -109,8 +114,10 @@ BestGamesDialog::BestGamesDialog(DataDivuzDoc &result, int level, int side, cons
     buttons->addWidget(help);
     buttons->addStretch();
     auto *choices = new QHBoxLayout;
-    choices->addWidget(RadioGroup("Obtížnost", LevelChoices, BestLevelCount, myLevels, this));
-    choices->addWidget(RadioGroup("Kdo začíná", SideChoices, BestSideCount, mySides, this));
+    choices->addWidget(
+        RadioGroup(tr("Obtížnost"), "Levels", LevelChoices, BestLevelCount, myLevels, this));
+    choices->addWidget(
+        RadioGroup(tr("Kdo začíná"), "BestGamesDialog", SideChoices, BestSideCount, mySides, this));
     choices->addStretch();
     choices->addLayout(buttons);
     auto *layout = new QVBoxLayout(this);

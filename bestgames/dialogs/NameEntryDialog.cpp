@@ -26,8 +26,8 @@ NameEntryDialog::NameEntryDialog(std::string &name, QWidget *parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(frame);
 
-    auto *text = new QLabel(
-        QString::fromUtf8("Gratuluji!\nTo byla skvělá hra!\n Prosím napište své jméno:"), frame);
+    auto *text =
+        new QLabel(tr("Gratuluji!\nTo byla skvělá hra!\n Prosím napište své jméno:"), frame);
     text->setAlignment(Qt::AlignCenter);
 
     // A name of any length: the field scrolls, the table's file keeps it all.
@@ -35,7 +35,7 @@ NameEntryDialog::NameEntryDialog(std::string &name, QWidget *parent)
     myEdit->setObjectName("1059");
     myEdit->setMaxLength(std::numeric_limits<int>::max());
 
-    auto *ok = new QPushButton("OK", frame);
+    auto *ok = new QPushButton(tr("OK"), frame);
     ok->setObjectName("1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

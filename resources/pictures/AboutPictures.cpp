@@ -8,6 +8,7 @@
 
 #include "PictureDrawing.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -134,10 +135,10 @@ void DrawSplash(QPainter &p)
     p.setPen(QColor(230, 236, 255));
     p.setFont(CaptionFont(17, false));
     p.drawText(QRectF(150, 112, 250, 24), Qt::AlignCenter,
-               QStringLiteral("Piškvorky proti počítači"));
+               QCoreApplication::translate("Pictures", "Piškvorky proti počítači"));
     p.setFont(CaptionFont(13, false));
     p.drawText(QRectF(150, 136, 250, 20), Qt::AlignCenter,
-               QStringLiteral("Pět v řadě na desce 19 × 19"));
+               QCoreApplication::translate("Pictures", "Pět v řadě na desce 19 × 19"));
 
     // The light card the splash window writes its two contact lines on.
     p.setPen(QPen(QColor(120, 120, 140), 1));

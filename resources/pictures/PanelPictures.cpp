@@ -18,6 +18,7 @@
 
 #include "PictureDrawing.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -190,8 +191,9 @@ void DrawLevelBack(QPainter &p)
     Vline(p, field.left() - 2, field.top() - 2, field.bottom() + 1, Shadow);
 
     p.setRenderHint(QPainter::TextAntialiasing);
-    CenteredText(p, CaptionFont(15, true), CaptionInk, QStringLiteral("Level :"),
-                 (8 + field.left() - 3) / 2.0, field.center().y() + 0.5);
+    CenteredText(p, CaptionFont(15, true), CaptionInk,
+                 QCoreApplication::translate("Pictures", "Level :"), (8 + field.left() - 3) / 2.0,
+                 field.center().y() + 0.5);
 }
 
 void DrawHeaderBack(QPainter &p)
@@ -202,13 +204,14 @@ void DrawHeaderBack(QPainter &p)
     // The captions stand over the middles of what the windows below show
     // in each half, not over the middles of the halves.
     const QFont font = CaptionFont(15, true);
-    CenteredText(p, font, CaptionInk, QStringLiteral("PLAYER"), 63, 20.5);
-    CenteredText(p, font, CaptionInk, QStringLiteral("COMPUTER"), 177, 20.5);
+    CenteredText(p, font, CaptionInk, QCoreApplication::translate("Pictures", "PLAYER"), 63, 20.5);
+    CenteredText(p, font, CaptionInk, QCoreApplication::translate("Pictures", "COMPUTER"), 177,
+                 20.5);
 }
 
 void DrawScoreBack(QPainter &p)
 {
-    CaptionedFrame(p, 59, QStringLiteral("Score"));
+    CaptionedFrame(p, 59, QCoreApplication::translate("Pictures", "Score"));
     for (const Row &row : {ScorePlayer, ScoreComputer}) {
         const QRect digits = row.Bounds();
         Well(p, digits.adjusted(-8, -3, 8, 3), Qt::black);
@@ -217,7 +220,7 @@ void DrawScoreBack(QPainter &p)
 
 void DrawTimeBack(QPainter &p)
 {
-    CaptionedFrame(p, 59, QStringLiteral("Time"));
+    CaptionedFrame(p, 59, QCoreApplication::translate("Pictures", "Time"));
     for (const Row &row : {TimePlayer, TimeComputer}) {
         const QRect digits = row.Bounds();
         Well(p, digits.adjusted(-2, -2, 2, 2), Qt::black);
@@ -226,7 +229,7 @@ void DrawTimeBack(QPainter &p)
 
 void DrawPriceBack(QPainter &p)
 {
-    CaptionedFrame(p, 78, QStringLiteral("Chances"));
+    CaptionedFrame(p, 78, QCoreApplication::translate("Pictures", "Chances"));
     p.setRenderHint(QPainter::Antialiasing);
     for (const QRect &front : {PriceFrontLeft, PriceFrontRight}) {
         // The whole reach of the column, faces leaning left included.

@@ -2,6 +2,7 @@
 
 #include "PictureDrawing.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 
@@ -77,27 +78,27 @@ QString LevelCaptionText(int id)
 {
     switch (id) {
     case PictureLevelMaster:
-        return QStringLiteral("MASTER");
+        return QCoreApplication::translate("Pictures", "MASTER");
     case PictureLevelInstant:
-        return QStringLiteral("INSTANT");
+        return QCoreApplication::translate("Pictures", "INSTANT");
     case PictureLevel2Sec:
-        return QStringLiteral("2 sec/move");
+        return QCoreApplication::translate("Pictures", "2 sec/move");
     case PictureLevelExpert:
-        return QStringLiteral("EXPERT");
+        return QCoreApplication::translate("Pictures", "EXPERT");
     case PictureLevel5Sec:
-        return QStringLiteral("5 sec/move");
+        return QCoreApplication::translate("Pictures", "5 sec/move");
     case PictureLevel10Sec:
-        return QStringLiteral("10 sec/move");
+        return QCoreApplication::translate("Pictures", "10 sec/move");
     case PictureLevel30Sec:
-        return QStringLiteral("30 sec/move");
+        return QCoreApplication::translate("Pictures", "30 sec/move");
     case PictureLevel60Sec:
-        return QStringLiteral("60 sec/move");
+        return QCoreApplication::translate("Pictures", "60 sec/move");
     case PictureLevelBeginner:
-        return QStringLiteral("Beginner");
+        return QCoreApplication::translate("Pictures", "Beginner");
     case PictureLevelDilettante:
-        return QStringLiteral("Dilettante");
+        return QCoreApplication::translate("Pictures", "Dilettante");
     case PictureLevelCandidate:
-        return QStringLiteral("Candidate");
+        return QCoreApplication::translate("Pictures", "Candidate");
     default:
         return {};
     }

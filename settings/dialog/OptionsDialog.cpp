@@ -23,10 +23,31 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 #include <new>
+#include <string_view>
 
 namespace
 {
+
+// The strength settings' names for the translation tools, which cannot read
+// the engine's table; they must stay the same as there.
+constexpr const char *LevelNames[] = {
+    QT_TRANSLATE_NOOP("Levels", "Okamžetě"),   QT_TRANSLATE_NOOP("Levels", "2  sec/tah"),
+    QT_TRANSLATE_NOOP("Levels", "5  sec/tah"), QT_TRANSLATE_NOOP("Levels", "10 sec/tah"),
+    QT_TRANSLATE_NOOP("Levels", "30 sec/tah"), QT_TRANSLATE_NOOP("Levels", "60 sec/tah"),
+    QT_TRANSLATE_NOOP("Levels", "Začátečník"), QT_TRANSLATE_NOOP("Levels", "Amatér"),
+    QT_TRANSLATE_NOOP("Levels", "Pokročilý"),  QT_TRANSLATE_NOOP("Levels", "Mistr"),
+    QT_TRANSLATE_NOOP("Levels", "Expert")};
+static_assert(std::size(LevelNames) == SettingCount);
+static_assert(
+    [] {
+        for (int i = 0; i < SettingCount; ++i)
+            if (std::string_view(LevelNames[i]) != StrengthSettings[i].name)
+                return false;
+        return true;
+    }(),
+    "every strength setting keeps its name for translation");
 
 template <class W> W *Named(W *widget, int id)
 {
@@ -85,7 +106,7 @@ OptionsDialog::OptionsDialog(DivuzOptions &options, QWidget *parent)
         throw xMemory(); // "Not enough memory."
     }
     setObjectName(QString::number(IDD_OPTIONS));
-    setWindowTitle(QString::fromUtf8("Nastavení"));
+    setWindowTitle(tr("Nastavení"));
     BuildControls();
 }
 
@@ -106,11 +127,12 @@ void OptionsDialog::BuildControls()
     myLevelGroup = new QButtonGroup(this);
     auto *timed = new QGroupBox(this);
     auto *timedLayout = new QVBoxLayout(timed);
-    auto *named = new QGroupBox(QString::fromUtf8("Obtížnost"), this);
+    auto *named = new QGroupBox(tr("Obtížnost"), this);
     auto *namedLayout = new QVBoxLayout(named);
     for (int level = 0; level < LevelCount; ++level) {
-        auto *button = Named(new QRadioButton(QString::fromUtf8(StrengthSettings[level].name)),
-                             LevelButtonIds[level]);
+        auto *button =
+            Named(new QRadioButton(QCoreApplication::translate("Levels", LevelNames[level])),
+                  LevelButtonIds[level]);
         myLevelGroup->addButton(button, level);
         (level < 6 ? timedLayout : namedLayout)->addWidget(button);
     }
@@ -118,23 +140,23 @@ void OptionsDialog::BuildControls()
     layout->addWidget(named, 1, 0);
 
     // Who begins.
-    auto *who = new QGroupBox(QString::fromUtf8("Kdo začíná"), this);
+    auto *who = new QGroupBox(tr("Kdo začíná"), this);
     auto *whoLayout = new QVBoxLayout(who);
     myWhoGroup = new QButtonGroup(this);
-    const std::pair<int, const char *> whoButtons[] = {
-        {IDC_WHO_PLAYER, "Hráč"}, {IDC_WHO_COMPUTER, "Počítač"}, {IDC_WHO_ALTERNATE, "Střídavě"}};
+    const std::pair<int, const char *> whoButtons[] = {{IDC_WHO_PLAYER, QT_TR_NOOP("Hráč")},
+                                                       {IDC_WHO_COMPUTER, QT_TR_NOOP("Počítač")},
+                                                       {IDC_WHO_ALTERNATE, QT_TR_NOOP("Střídavě")}};
     for (int mode = 0; mode <= MaxWhoBeginsMode; ++mode) {
-        auto *button = Named(new QRadioButton(QString::fromUtf8(whoButtons[mode].second)),
-                             whoButtons[mode].first);
+        auto *button = Named(new QRadioButton(tr(whoButtons[mode].second)), whoButtons[mode].first);
         myWhoGroup->addButton(button, mode);
         whoLayout->addWidget(button);
     }
     layout->addWidget(who, 0, 1);
 
     // The look: the sign set with its pictures, and the Renju board.
-    auto *look = new QGroupBox(QString::fromUtf8("Vzhled"), this);
+    auto *look = new QGroupBox(tr("Vzhled"), this);
     auto *lookLayout = new QGridLayout(look);
-    lookLayout->addWidget(new QLabel(QString::fromUtf8("Vyber sadu značek:")), 0, 0, 1, 2);
+    lookLayout->addWidget(new QLabel(tr("Vyber sadu značek:")), 0, 0, 1, 2);
     mySignSetGroup = new QButtonGroup(this);
     const qreal dpr = devicePixelRatioF();
     const std::pair<int, QPixmap> sets[] = {
@@ -148,37 +170,37 @@ void OptionsDialog::BuildControls()
         mySignSetGroup->addButton(button, set);
         lookLayout->addWidget(button, 1 + set, 0, 1, 2);
     }
-    myRenju = Named(new QCheckBox("Renju board"), IDC_RENJU);
+    myRenju = Named(new QCheckBox(tr("Renju board")), IDC_RENJU);
     lookLayout->addWidget(myRenju, 3, 0, 1, 2);
     layout->addWidget(look, 1, 1);
 
     // Sounds and music.
-    auto *music = new QGroupBox(QString::fromUtf8("Hudba"), this);
+    auto *music = new QGroupBox(tr("Hudba"), this);
     auto *musicLayout = new QGridLayout(music);
-    mySoundOn = Named(new QCheckBox(QString::fromUtf8("Zapnout zvuk")), IDC_SOUND_ON);
-    myMusicOn = Named(new QCheckBox(QString::fromUtf8("Zapnout hudbu")), IDC_MUSIC_ON);
+    mySoundOn = Named(new QCheckBox(tr("Zapnout zvuk")), IDC_SOUND_ON);
+    myMusicOn = Named(new QCheckBox(tr("Zapnout hudbu")), IDC_MUSIC_ON);
     musicLayout->addWidget(mySoundOn, 0, 0);
     musicLayout->addWidget(myMusicOn, 1, 0);
-    musicLayout->addWidget(new QLabel(QString::fromUtf8("Režim přehrávání:")), 2, 0);
+    musicLayout->addWidget(new QLabel(tr("Režim přehrávání:")), 2, 0);
     myMusicModeGroup = new QButtonGroup(this);
-    const std::pair<int, const char *> modes[] = {{IDC_MUSIC_MODE_0, "Za sebou"},
-                                                  {IDC_MUSIC_MODE_1, "Jedna pro jednu hru"},
-                                                  {IDC_MUSIC_MODE_2, "Jedna pro všechny hry "}};
+    const std::pair<int, const char *> modes[] = {
+        {IDC_MUSIC_MODE_0, QT_TR_NOOP("Za sebou")},
+        {IDC_MUSIC_MODE_1, QT_TR_NOOP("Jedna pro jednu hru")},
+        {IDC_MUSIC_MODE_2, QT_TR_NOOP("Jedna pro všechny hry ")}};
     for (int mode = 0; mode <= MaxMusicMode; ++mode) {
-        auto *button =
-            Named(new QRadioButton(QString::fromUtf8(modes[mode].second)), modes[mode].first);
+        auto *button = Named(new QRadioButton(tr(modes[mode].second)), modes[mode].first);
         myMusicModeGroup->addButton(button, mode);
         musicLayout->addWidget(button, 3 + mode, 0);
     }
-    musicLayout->addWidget(new QLabel(QString::fromUtf8("Současná melodie :")), 6, 0);
+    musicLayout->addWidget(new QLabel(tr("Současná melodie :")), 6, 0);
     myMusicList = Named(new QComboBox, IDC_MUSIC_LIST);
     musicLayout->addWidget(myMusicList, 7, 0);
 
     // The sound test: built and filled, but hidden and disabled.
     myEventList = Named(new QComboBox, IDC_SOUND_EVENTS);
     mySoundFiles = Named(new QComboBox, IDC_SOUND_FILES);
-    myPlay = Named(new QPushButton("Play"), IDC_SOUND_PLAY);
-    myStop = Named(new QPushButton("Stop"), IDC_SOUND_STOP);
+    myPlay = Named(new QPushButton(tr("Play")), IDC_SOUND_PLAY);
+    myStop = Named(new QPushButton(tr("Stop")), IDC_SOUND_STOP);
     int row = 8;
     for (QWidget *w : std::initializer_list<QWidget *>{myEventList, mySoundFiles, myPlay, myStop}) {
         musicLayout->addWidget(w, row++, 0);
@@ -189,9 +211,9 @@ void OptionsDialog::BuildControls()
 
     // The dialog's buttons.
     auto *buttons = new QHBoxLayout;
-    auto *ok = Named(new QPushButton(QString::fromUtf8("Budiž")), IDOK_BUDIZ);
-    auto *cancel = Named(new QPushButton(QString::fromUtf8("Zrušit")), IDCANCEL_ZRUSIT);
-    auto *help = Named(new QPushButton(QString::fromUtf8("Nápověda")), IDHELP_NAPOVEDA);
+    auto *ok = Named(new QPushButton(tr("Budiž")), IDOK_BUDIZ);
+    auto *cancel = Named(new QPushButton(tr("Zrušit")), IDCANCEL_ZRUSIT);
+    auto *help = Named(new QPushButton(tr("Nápověda")), IDHELP_NAPOVEDA);
     ok->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -8,6 +8,7 @@
 
 #include "DivuzOptions.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -69,6 +70,8 @@ inline constexpr std::array<int, LevelCount> LevelButtonIds = {1001,
 
 class OptionsDialog : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(OptionsDialog)
+
   public:
     // Works on options, the application's own record; takes the exchange
     // values and a copy of the sound names from it now.

@@ -1,7 +1,8 @@
 // The main of the window tests, the board and panel ones and the whole
 // program's: an application of the widget kind, offscreen unless told, and
 // with SDL's dummy audio driver unless told, so the real player plays
-// in real time without a sound card, and with a settings store of its own.
+// in real time without a sound card, with a settings store of its own, and
+// in the program's own language.
 
 #include "ErrorReport.h"
 
@@ -20,6 +21,11 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
+    // The program's own texts whatever language the machine has, unless a
+    // test of the translations asks for another.
+    qputenv("LANGUAGE", qEnvironmentVariableIsSet("DIVUZ_TEST_LANGUAGE")
+                            ? qgetenv("DIVUZ_TEST_LANGUAGE")
+                            : QByteArray("cs"));
     ErrorGuard<QApplication> app(argc, argv);
     // The user's own settings and files are never touched; a test that
     // needs a store of its own sets it again.

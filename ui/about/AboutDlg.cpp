@@ -55,7 +55,7 @@ HyperLink *Link(QWidget *parent, int id, const QRect &where, const QString &text
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QString::number(IDD));
-    setWindowTitle(QStringLiteral("O programu Divuz"));
+    setWindowTitle(tr("O programu Divuz"));
     // The classic dialog grey, which the links' text cells are filled with.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Face);
@@ -69,15 +69,15 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 
     Picture(this, PictureLogo, Dlu(17, 14, 49, 44));
     Picture(this, PictureNameCaption, Dlu(59, 5, 159, 26));
-    Text(this, QStringLiteral("Verze 1.0 · piškvorky proti počítači"), Dlu(71, 41, 150, 10));
-    Text(this, QStringLiteral("Darudo Pro Web site :"), Dlu(33, 62, 83, 8));
-    Text(this, QStringLiteral("Náš e-mail :"), Dlu(55, 76, 40, 8));
+    Text(this, tr("Verze 1.0 · piškvorky proti počítači"), Dlu(71, 41, 150, 10));
+    Text(this, tr("Darudo Pro Web site :"), Dlu(33, 62, 83, 8));
+    Text(this, tr("Náš e-mail :"), Dlu(55, 76, 40, 8));
     const QString web = QString::fromLatin1(DivuzWebAddress);
     const QString email = QString::fromLatin1(DivuzEmailAddress);
     myWeb = Link(this, IDC_WEB, Dlu(119, 61, 94, 9), web, QStringLiteral("http://") + web);
     myEmail = Link(this, IDC_EMAIL, Dlu(99, 76, 106, 9), email, QStringLiteral("mailto:") + email);
 
-    auto *ok = new QPushButton(QStringLiteral("Beru na vědomí"), this);
+    auto *ok = new QPushButton(tr("Beru na vědomí"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setGeometry(Dlu(82, 95, 63, 14));
     ok->setDefault(true);

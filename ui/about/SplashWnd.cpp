@@ -168,7 +168,7 @@ void SplashWnd::paintEvent(QPaintEvent *)
         const QString web = QString::fromLatin1(DivuzWebAddress);
         const QString email = QString::fromLatin1(DivuzEmailAddress);
         DrawLine(p, WebLine, QColor(255, 0, 0), web);
-        DrawLine(p, EmailLine, QColor(0, 0, 0), QStringLiteral("E-mail:  ") + email);
+        DrawLine(p, EmailLine, QColor(0, 0, 0), tr("E-mail:  %1").arg(email));
     }
     QPainter(this).drawPixmap(0, 0, surface);
 }

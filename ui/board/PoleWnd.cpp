@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,7 +65,7 @@ PoleWnd::PoleWnd()
     setMouseTracking(true);
     // The board holds the keyboard: arrows, Enter and Space play on it.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Hrací deska"));
+    setAccessibleName(QCoreApplication::translate("PoleWnd", "Hrací deska"));
 }
 
 bool PoleWnd::MyCreate(CDivuzViewBase *view)
@@ -224,9 +225,10 @@ QString PoleWnd::CellDescription(int x, int y, std::int32_t sign, std::int32_t p
 {
     const QString cell = QLatin1Char(ColumnLetters[x]) + QString::number(BoardSize - y);
     if (sign == FREE)
-        return cell + QStringLiteral(", volné pole");
-    return cell + (sign == playerSign ? QStringLiteral(", kámen hráče")
-                                      : QStringLiteral(", kámen počítače"));
+        return QCoreApplication::translate("PoleWnd", "%1, volné pole").arg(cell);
+    return (sign == playerSign ? QCoreApplication::translate("PoleWnd", "%1, kámen hráče")
+                               : QCoreApplication::translate("PoleWnd", "%1, kámen počítače"))
+        .arg(cell);
 }
 
 bool PoleWnd::event(QEvent *event)

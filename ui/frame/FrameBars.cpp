@@ -6,7 +6,7 @@
 #include "MainView.h"
 
 #include "Pictures.h"
-#include "StringTable.h"
+#include "ResourceText.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -32,24 +32,36 @@ struct MenuItem {
 // Every item has a letter of its own within its menu (after the '&'), so
 // the keyboard reaches it directly.
 const MenuItem FileMenu[] = {
-    {ID_FILE_NEW, "&Nový\tCtrl+N"},       {0, nullptr}, {ID_NEW_GAME, "Nová &hra"},
-    {ID_NEW_TOURNAMENT, "Nový &turnaj"},  {0, nullptr}, {ID_OPEN_GAME, "&Otevřít...\tCtrl+O"},
-    {ID_FILE_SAVE_AS, "&Uložit\tCtrl+S"}, {0, nullptr}, {ID_OPTIONS, "&Volby"},
-    {ID_BEST_GAMES, "Nej&lepší hráči"},   {0, nullptr}, {ID_APP_EXIT, "&Konec"},
+    {ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&Nový\tCtrl+N")},
+    {0, nullptr},
+    {ID_NEW_GAME, QT_TRANSLATE_NOOP("CMainFrame", "Nová &hra")},
+    {ID_NEW_TOURNAMENT, QT_TRANSLATE_NOOP("CMainFrame", "Nový &turnaj")},
+    {0, nullptr},
+    {ID_OPEN_GAME, QT_TRANSLATE_NOOP("CMainFrame", "&Otevřít...\tCtrl+O")},
+    {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "&Uložit\tCtrl+S")},
+    {0, nullptr},
+    {ID_OPTIONS, QT_TRANSLATE_NOOP("CMainFrame", "&Volby")},
+    {ID_BEST_GAMES, QT_TRANSLATE_NOOP("CMainFrame", "Nej&lepší hráči")},
+    {0, nullptr},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "&Konec")},
 };
 
-const MenuItem WhoBeginsMenu[] = {
-    {ID_WHO_PLAYER, "&Hráč"}, {ID_WHO_COMPUTER, "&Počítač"}, {ID_WHO_ALTERNATE, "&Střídavě"}};
+const MenuItem WhoBeginsMenu[] = {{ID_WHO_PLAYER, QT_TRANSLATE_NOOP("CMainFrame", "&Hráč")},
+                                  {ID_WHO_COMPUTER, QT_TRANSLATE_NOOP("CMainFrame", "&Počítač")},
+                                  {ID_WHO_ALTERNATE, QT_TRANSLATE_NOOP("CMainFrame", "&Střídavě")}};
 
-const MenuItem ViewMenu[] = {{ID_VIEW_TOOLBAR, "&Nástroje"},
-                             {ID_VIEW_STATUS_BAR, "&Stavový řádek"},
-                             {ID_VIEW_INFO, "&Informační panel"}};
+const MenuItem ViewMenu[] = {
+    {ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Nástroje")},
+    {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Stavový řádek")},
+    {ID_VIEW_INFO, QT_TRANSLATE_NOOP("CMainFrame", "&Informační panel")}};
 
-const MenuItem ZoomMenu[] = {
-    {ID_VIEW_ZOOM_100, "&100 %"}, {ID_VIEW_ZOOM_150, "1&50 %"}, {ID_VIEW_ZOOM_200, "&200 %"}};
+const MenuItem ZoomMenu[] = {{ID_VIEW_ZOOM_100, QT_TRANSLATE_NOOP("CMainFrame", "&100 %")},
+                             {ID_VIEW_ZOOM_150, QT_TRANSLATE_NOOP("CMainFrame", "1&50 %")},
+                             {ID_VIEW_ZOOM_200, QT_TRANSLATE_NOOP("CMainFrame", "&200 %")}};
 
-const MenuItem HelpMenu[] = {
-    {ID_HELP_FINDER, "&Témata nápovědy"}, {0, nullptr}, {ID_APP_ABOUT, "&O programu"}};
+const MenuItem HelpMenu[] = {{ID_HELP_FINDER, QT_TRANSLATE_NOOP("CMainFrame", "&Témata nápovědy")},
+                             {0, nullptr},
+                             {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&O programu")}};
 
 // Toolbar buttons in order; 0 is a separator. The picture strip holds one
 // icon per button.
@@ -93,8 +105,8 @@ const Accelerator Accelerators[] = {
 // The two halves of a command's prompt: the status-bar text and the tooltip.
 QStringList Prompt(int id)
 {
-    const char *text = LoadResourceString(id);
-    return text ? QString::fromUtf8(text).split('\n') : QStringList();
+    const QString text = ResourceText(id);
+    return text.isEmpty() ? QStringList() : text.split('\n');
 }
 
 } // namespace
@@ -133,23 +145,23 @@ void CMainFrame::CreateMenus()
             if (item.id == 0)
                 menu->addSeparator();
             else
-                menu->addAction(MakeAction(item.id, QString::fromUtf8(item.label)));
+                menu->addAction(MakeAction(item.id, tr(item.label)));
         }
     };
-    fill(menuBar()->addMenu("&Soubor"), FileMenu);
+    fill(menuBar()->addMenu(tr("&Soubor")), FileMenu);
 
-    QMenu *game = menuBar()->addMenu("&Hra");
-    game->addAction(MakeAction(ID_EDIT_UNDO, "&Zpět\tCtrl+Z"));
-    game->addAction(MakeAction(ID_REDO, "&Opakovat\tCtrl+X"));
+    QMenu *game = menuBar()->addMenu(tr("&Hra"));
+    game->addAction(MakeAction(ID_EDIT_UNDO, tr("&Zpět\tCtrl+Z")));
+    game->addAction(MakeAction(ID_REDO, tr("&Opakovat\tCtrl+X")));
     game->addSeparator();
-    fill(game->addMenu("&Kdo začíná"), WhoBeginsMenu);
-    game->addAction(MakeAction(ID_GAME_EDITMODE, "&Editovací režim"));
-    game->addAction(MakeAction(ID_HINT, "&Nápověda"));
+    fill(game->addMenu(tr("&Kdo začíná")), WhoBeginsMenu);
+    game->addAction(MakeAction(ID_GAME_EDITMODE, tr("&Editovací režim")));
+    game->addAction(MakeAction(ID_HINT, tr("&Nápověda", "a move advised to the player")));
 
-    QMenu *view = menuBar()->addMenu("&Zobrazit");
+    QMenu *view = menuBar()->addMenu(tr("&Zobrazit"));
     fill(view, ViewMenu);
-    fill(view->addMenu("&Velikost"), ZoomMenu);
-    fill(menuBar()->addMenu("&Nápověda"), HelpMenu);
+    fill(view->addMenu(tr("&Velikost")), ZoomMenu);
+    fill(menuBar()->addMenu(tr("&Nápověda", "the help menu")), HelpMenu);
 
     for (const int id : std::initializer_list<int>{ID_WHO_PLAYER, ID_WHO_COMPUTER, ID_WHO_ALTERNATE,
                                                    ID_GAME_EDITMODE, ID_VIEW_TOOLBAR,
@@ -169,7 +181,7 @@ void CMainFrame::CreateMenus()
 
 void CMainFrame::CreateToolBar()
 {
-    myToolBar = addToolBar("Nástroje");
+    myToolBar = addToolBar(tr("Nástroje"));
     myToolBar->setObjectName("ToolBar");
     myToolBar->setIconSize(QSize(16, 15));
     myToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -246,10 +258,8 @@ void CMainFrame::FitStatusPane()
     // rest.
     int longest = 0;
     for (int id : StatusTextIds) {
-        const char *text = LoadResourceString(id);
-        if (text != nullptr)
-            longest = std::max(
-                longest, myStatusPane->fontMetrics().horizontalAdvance(QString::fromUtf8(text)));
+        longest =
+            std::max(longest, myStatusPane->fontMetrics().horizontalAdvance(ResourceText(id)));
     }
     const int width = 2 * longest <= myView->width() ? longest : 0;
     if (width == myStatusPane->minimumWidth())

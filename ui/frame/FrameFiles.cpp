@@ -17,7 +17,7 @@
 namespace
 {
 
-const char *const FileFilter = "Darudo Files (*.orb)";
+const char *const FileFilter = QT_TRANSLATE_NOOP("CMainFrame", "Darudo Files (*.orb)");
 
 } // namespace
 
@@ -40,8 +40,9 @@ void CMainFrame::OnOpenGame()
 void CMainFrame::OpenFile()
 {
     const QString path =
-        myPrompt ? myPrompt(false)
-                 : QFileDialog::getOpenFileName(this, "Otevřít", FileDialogFolder(), FileFilter);
+        myPrompt
+            ? myPrompt(false)
+            : QFileDialog::getOpenFileName(this, tr("Otevřít"), FileDialogFolder(), tr(FileFilter));
     if (path.isEmpty())
         return;
     RememberFileFolder(path);
@@ -60,9 +61,9 @@ void CMainFrame::SaveFile(bool askForName)
 {
     QString path = myPathName;
     if (askForName) {
-        path = myPrompt
-                   ? myPrompt(true)
-                   : QFileDialog::getSaveFileName(this, "Uložit", SaveDialogProposal(), FileFilter);
+        path = myPrompt ? myPrompt(true)
+                        : QFileDialog::getSaveFileName(this, tr("Uložit"), SaveDialogProposal(),
+                                                       tr(FileFilter));
         if (path.isEmpty())
             return;
         RememberFileFolder(path);

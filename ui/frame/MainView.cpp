@@ -7,6 +7,7 @@
 #include "Random.h"
 #include "ViewSounds.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -28,11 +29,11 @@ CDivuzView::CDivuzView(CDivuzDoc *document, QWidget *parent)
     if (!created)
         throw xProgramme("CDivuzView::OnCreate : a child window could not be created");
     // What assistive technology calls each window (the board names itself).
-    myTextWnd.setAccessibleName(QStringLiteral("Hráč a počítač"));
-    myLevelWnd.setAccessibleName(QStringLiteral("Úroveň"));
-    myScoreWnd.setAccessibleName(QStringLiteral("Skóre"));
-    myTimeWnd.setAccessibleName(QStringLiteral("Čas"));
-    myPriceWnd.setAccessibleName(QStringLiteral("Šance"));
+    myTextWnd.setAccessibleName(QCoreApplication::translate("CDivuzView", "Hráč a počítač"));
+    myLevelWnd.setAccessibleName(QCoreApplication::translate("CDivuzView", "Úroveň"));
+    myScoreWnd.setAccessibleName(QCoreApplication::translate("CDivuzView", "Skóre"));
+    myTimeWnd.setAccessibleName(QCoreApplication::translate("CDivuzView", "Čas"));
+    myPriceWnd.setAccessibleName(QCoreApplication::translate("CDivuzView", "Šance"));
     if (myDocument)
         myDocument->AddView(this);
 }
