@@ -15,6 +15,7 @@
 #include "MainFrame.h"
 #include "MainView.h"
 #include "OptionsDialog.h"
+#include "ProgramLanguage.h"
 #include "SplashWnd.h"
 
 #include <QAbstractButton>
@@ -237,7 +238,14 @@ int main(int argc, char **argv)
     }
     scenes.Shoot("best-games-replay");
 
-    // The About box, a help page and a file dialog in Czech.
+    // The options, the About box, a help page and a file dialog, in the
+    // language the program speaks.
+    DivuzOptions shown = app.GetOptions();
+    OptionsDialog optionsDialog(shown, app.MainFrame());
+    optionsDialog.show();
+    scenes.Settle();
+    scenes.Shoot(&optionsDialog, "options-dialog");
+    optionsDialog.close();
     CAboutDlg about(app.MainFrame());
     about.show();
     scenes.Settle();
@@ -251,11 +259,13 @@ int main(int argc, char **argv)
     QTemporaryDir games;
     for (const char *name : {"Moje hra.orb", "Turnaj s Mistrem.orb", "Pozice.orb"})
         app.Document()->SaveGame(games.filePath(name));
-    QFileDialog files(app.MainFrame(), "Otevřít", games.path(), "Darudo Files (*.orb)");
+    QFileDialog files(app.MainFrame(), QCoreApplication::translate("CMainFrame", "Otevřít"),
+                      games.path(),
+                      QCoreApplication::translate("CMainFrame", "Darudo Files (*.orb)"));
     files.setOption(QFileDialog::DontUseNativeDialog);
     files.show();
     scenes.Settle(800);
-    scenes.Shoot(&files, "file-dialog-cs");
+    scenes.Shoot(&files, qPrintable("file-dialog-" + ProgramLanguage()));
     files.close();
 
     app.ExitInstance();

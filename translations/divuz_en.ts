@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Verze 1.0 · piškvorky proti počítači</source>
-        <translation>Version 1.0 · five in a row against the computer</translation>
+        <translation>Version 1.0 · five in a row vs. computer</translation>
     </message>
     <message>
         <source>Darudo Pro Web site :</source>
