@@ -9,11 +9,17 @@ namespace
 
 QString installedLanguage = QString::fromLatin1(OwnLanguage);
 
+// The two-letter code of an entry of the list; OwnLanguage for the C and
+// POSIX locales, empty for an entry Qt does not know (which QLocale would
+// take for C).
 QString LanguageOf(const QString &uiLanguage)
 {
+    const QString name = uiLanguage.section(QLatin1Char('.'), 0, 0);
+    if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
+        return QString::fromLatin1(OwnLanguage);
     const QLocale locale(uiLanguage);
     if (locale.language() == QLocale::C)
-        return QString::fromLatin1(OwnLanguage);
+        return {};
     return QLocale::languageToCode(locale.language(), QLocale::ISO639Part1);
 }
 

@@ -16,6 +16,7 @@ TEST(ProgramLanguage, TheFirstLanguageTheProgramSpeaksWins)
     EXPECT_EQ(ChooseLanguage({"cs", "cs-CZ", "en"}), "cs");
     EXPECT_EQ(ChooseLanguage({"fr", "C", "en"}), "cs") << "C stands for the program's own texts";
     EXPECT_EQ(ChooseLanguage({"de", "fr"}), "cs");
+    EXPECT_EQ(ChooseLanguage({"xx", "en"}), "en") << "a language Qt does not know is passed over";
     EXPECT_EQ(ChooseLanguage({}), "cs");
 }
 
