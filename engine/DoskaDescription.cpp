@@ -114,11 +114,11 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N, co
         if (K.iFives > 0)
             win(K, K.pcFive);
         else
-            K.iStatus = 2;
+            K.iStatus = ForcedMove::BlockFive;
         if (N.iFives > 0)
             win(N, N.pcFive);
         else
-            N.iStatus = 2;
+            N.iStatus = ForcedMove::BlockFive;
     } else if (K.iOpenFours > 0 || K.iDoubleFours > 0 || N.iOpenFours > 0 || N.iDoubleFours > 0) {
         auto decide = [&](SideDescription &S, const SideDescription &O) {
             if (S.iOpenFours > 0)
@@ -126,14 +126,15 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N, co
             else if (S.iDoubleFours > 0)
                 win(S, S.pcDoubleFour);
             else
-                S.iStatus = O.iOpenFours > 0 ? 1 : 3;
+                S.iStatus =
+                    O.iOpenFours > 0 ? ForcedMove::AnswerOpenFour : ForcedMove::AnswerDoubleFour;
         };
         decide(K, N);
         decide(N, K);
     } else if (K.iFourThrees > 0 || N.iFourThrees > 0) {
         auto decide = [&](SideDescription &S, SideDescription &O) {
             if (S.iFourThrees > 0) {
-                O.iStatus = 4;
+                O.iStatus = ForcedMove::AnswerFourThree;
                 if (O.iFours == 0)
                     win(S, S.pcFourThree);
             }
@@ -193,7 +194,7 @@ void DoskaDescription::AprisePosition(SideDescription &K, SideDescription &N, co
     // Step 3: the initiative of the side to move.
     const SideDescription &M = iZnak == KREST ? K : N;
     bool initiative = M.iDoubleFours > 0 || M.iFourThrees > 0 || M.iOpenFours > 0 ||
-                      (M.iStatus == 0 && M.iThreeCells > 0);
+                      (M.iStatus == ForcedMove::Nothing && M.iThreeCells > 0);
     if (myPole.PhaseFlag()) {
         if (iZnak != root)
             initiative = !initiative;

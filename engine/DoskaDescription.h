@@ -9,6 +9,17 @@
 
 #include <cstdint>
 
+// What the side to move is forced to answer, decided from the threats on
+// the board in the order of the values: a five of the other side comes
+// first, then its open four, then a double four, then a four-three.
+enum class ForcedMove : std::int32_t {
+    Nothing = 0,          // free to choose
+    AnswerOpenFour = 1,   // the other side has an open four
+    BlockFive = 2,        // the other side has a five to complete
+    AnswerDoubleFour = 3, // the other side has two fours at once
+    AnswerFourThree = 4,  // the other side has a four and an open three at once
+};
+
 struct SideDescription {
     const MoveDescription *pcMove; // the winning cell once bWin is set; see MoveCell
     const MoveDescription *pcOpenFour;
@@ -21,7 +32,7 @@ struct SideDescription {
     std::int32_t iValue = 0;
     std::int32_t iStoneValueSum = 0;
     std::int32_t iStoneBlockSum = 0;
-    std::int32_t iStatus = 0;
+    ForcedMove iStatus = ForcedMove::Nothing;
     std::int32_t iOpenFours = 0;
     std::int32_t iFours = 0;
     std::int32_t iFives = 0;

@@ -11,8 +11,6 @@
 namespace
 {
 
-constexpr int ThreeWeight = 24;
-
 // Moves a cell between the category counts of one point of view.
 void CountCategories(std::int32_t count[], unsigned was, unsigned is)
 {
@@ -76,7 +74,8 @@ template <int Own> bool Pole::GivesFiveOn(const Kletka *stone) const
 {
     for (const Neighbour &nb : Neighbours) {
         const Kletka &n = stone[nb.offset];
-        if (n.iZnak == FREE && LineWeight[DenseClassTable[n.LineCode[Own][nb.dir] - nb.unit]] >= 64)
+        if (n.iZnak == FREE &&
+            LineWeight[DenseClassTable[n.LineCode[Own][nb.dir] - nb.unit]] >= FiveWeight)
             return true;
     }
     return false;

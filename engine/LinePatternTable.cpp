@@ -220,11 +220,11 @@ namespace
 
 constexpr bool IsFour(int w)
 {
-    return w == 32 || w == 48;
+    return w == FourWeight || w == StrongFourWeight;
 }
 constexpr bool IsThree(int w)
 {
-    return w == 24 || w == 28;
+    return w == ThreeWeight || w == 28;
 }
 
 // The categories of a free cell by its highest and second highest weight.
@@ -232,13 +232,13 @@ constexpr std::uint8_t CategoriesOf(int max, int second)
 {
     using S = DescriptionSummary;
     unsigned m = 0;
-    if (max >= 12)
+    if (max >= LivelyWeight)
         m |= 1u << S::Lively;
-    if (max >= 24)
+    if (max >= ThreeWeight)
         m |= 1u << S::ThreeOrBetter;
-    if (max == 64)
+    if (max == FiveWeight)
         m |= 1u << S::Five;
-    else if (max == 56)
+    else if (max == OpenFourWeight)
         m |= 1u << S::OpenFour;
     else if (IsFour(max)) {
         m |= 1u << S::Four;

@@ -26,6 +26,16 @@ const std::array<std::int32_t, 65536> &Table();
 } // namespace LinePattern
 
 extern const std::int32_t LineWeight[LinePattern::ClassCount];
+
+// The weights the move filters, the cell categories and the leaf probe test
+// against, by the shape of the line that has them. The filters also use the
+// weights 16 and 6 of weaker shapes of two and three stones as they are.
+constexpr std::int32_t LivelyWeight = 12;     // the least for a lively cell
+constexpr std::int32_t ThreeWeight = 24;      // a three (28: a three of stones side by side)
+constexpr std::int32_t FourWeight = 32;       // a four: one cell left to a five
+constexpr std::int32_t StrongFourWeight = 48; // a four spanning five cells, a free one at each end
+constexpr std::int32_t OpenFourWeight = 56;   // an open four: two cells make a five
+constexpr std::int32_t FiveWeight = 64;       // a five
 extern const std::int32_t LineValue[LinePattern::ClassCount];
 // Two directions' classes at once: directions 0 and 1 in LinePairs[0],
 // 2 and 3 in LinePairs[1], indexed by first * ClassCount + second. A class's

@@ -4,6 +4,8 @@
 
 #include "DoskaDescription.h"
 
+#include "LinePatternTable.h"
+
 #include <cstdlib>
 
 namespace
@@ -19,43 +21,47 @@ bool OwnThreat(std::int32_t d, std::int32_t max, std::int32_t second)
     if (!InDepth(d))
         return false;
     if (d <= 3)
-        return (max >= 24 && second >= 12) || max == 48;
+        return (max >= ThreeWeight && second >= LivelyWeight) || max == StrongFourWeight;
     if (d <= 5)
-        return max >= 24 || (max >= 12 && second >= 12);
-    return max >= 12;
+        return max >= ThreeWeight || (max >= LivelyWeight && second >= LivelyWeight);
+    return max >= LivelyWeight;
 }
 
 bool BlockOrThreat(std::int32_t d, std::int32_t max, std::int32_t second, std::int32_t omax,
                    std::int32_t osecond)
 {
-    if (d <= 5 ? omax >= 24 : (omax >= 24 || (omax >= 12 && osecond >= 12)))
+    if (d <= 5 ? omax >= ThreeWeight
+               : (omax >= ThreeWeight || (omax >= LivelyWeight && osecond >= LivelyWeight)))
         return true;
     if (!InDepth(d))
         return false;
     if (d <= 3)
-        return max >= 24 && second >= 12;
-    return max >= 24 || (max >= 16 && second >= 6);
+        return max >= ThreeWeight && second >= LivelyWeight;
+    return max >= ThreeWeight || (max >= 16 && second >= 6);
 }
 
 bool AttackThreat(std::int32_t d, std::int32_t max, std::int32_t second)
 {
     switch (d) {
     case 1:
-        return max >= 32 && second >= 24;
+        return max >= FourWeight && second >= ThreeWeight;
     case 2:
-        return (max >= 32 && second >= 16) || (max >= 24 && second >= 24) || max == 48;
+        return (max >= FourWeight && second >= 16) ||
+               (max >= ThreeWeight && second >= ThreeWeight) || max == StrongFourWeight;
     case 3:
-        return (max >= 24 && second >= 12) || max == 48;
+        return (max >= ThreeWeight && second >= LivelyWeight) || max == StrongFourWeight;
     case 4:
-        return (max >= 24 && second >= 12) || (max >= 16 && second >= 16) || max == 48;
+        return (max >= ThreeWeight && second >= LivelyWeight) || (max >= 16 && second >= 16) ||
+               max == StrongFourWeight;
     case 5:
-        return (max >= 16 && second >= 12) || max == 48;
+        return (max >= 16 && second >= LivelyWeight) || max == StrongFourWeight;
     case 6:
-        return (max >= 16 && second >= 12) || (max >= 24 && second >= 6) || max == 48;
+        return (max >= 16 && second >= LivelyWeight) || (max >= ThreeWeight && second >= 6) ||
+               max == StrongFourWeight;
     default:
         if (!InDepth(d))
             return false;
-        return (max >= 16 && second >= 6) || max >= 24;
+        return (max >= 16 && second >= 6) || max >= ThreeWeight;
     }
 }
 
@@ -64,7 +70,7 @@ bool AttackThreat(std::int32_t d, std::int32_t max, std::int32_t second)
 bool LineAnswer(const MoveDescription &e, const MoveDescription &ref, std::int32_t t,
                 std::int32_t max, std::int32_t omax)
 {
-    if (max >= 32)
+    if (max >= FourWeight)
         return true;
     if (omax < t)
         return false;
@@ -101,11 +107,11 @@ std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
 [[gnu::always_inline]] inline bool DoskaDescription::OpenFourAnswer(const MoveDescription &e) const
 {
     const std::int32_t them = Opponent(iZnak);
-    if (e.Of(iZnak).iMax >= 32)
+    if (e.Of(iZnak).iMax >= FourWeight)
         return true;
     const std::int32_t omax = e.Of(them).iMax;
     const std::int32_t k = opponent.iOpenFours;
-    if (k == 0 || (k == 1 && omax < 32) || (k >= 2 && omax < 56))
+    if (k == 0 || (k == 1 && omax < FourWeight) || (k >= 2 && omax < OpenFourWeight))
         return false;
     // On the opponent's strongest line through its open-four cell, within
     // five steps either way.
@@ -127,7 +133,7 @@ std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
 
     bool accepted = false;
     switch (own.iStatus) {
-    case 0:
+    case ForcedMove::Nothing:
         switch (eMode) {
         case PASSIVE:
             return myPole.PhaseFlag() ? BlockOrThreat(d, max, second, theirs.iMax, theirs.iSecond)
@@ -141,13 +147,14 @@ std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
             return false;
         }
         return false;
-    case 1:
-        accepted = OpenFourAnswer(e) || LineAnswer(e, *opponent.pcDoubleFour, 32, max, theirs.iMax);
+    case ForcedMove::AnswerOpenFour:
+        accepted = OpenFourAnswer(e) ||
+                   LineAnswer(e, *opponent.pcDoubleFour, FourWeight, max, theirs.iMax);
         break;
-    case 3:
-        accepted = LineAnswer(e, *opponent.pcDoubleFour, 32, max, theirs.iMax);
+    case ForcedMove::AnswerDoubleFour:
+        accepted = LineAnswer(e, *opponent.pcDoubleFour, FourWeight, max, theirs.iMax);
         break;
-    case 4:
+    case ForcedMove::AnswerFourThree:
         accepted = LineAnswer(e, *opponent.pcFourThree, 16, max, theirs.iMax);
         break;
     default:
@@ -166,7 +173,7 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
     out.Clear();
 
     // Step 2. A five to block leaves no choice.
-    if (own.iStatus == 2) {
+    if (own.iStatus == ForcedMove::BlockFive) {
         out.Push(Move{opponent.pcFive->x, opponent.pcFive->y, iZnak, 0});
         return;
     }
@@ -192,20 +199,22 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
         Walk theirs = None;
         const Walk ownThreat = depth <= 3 ? Three : Lively;
         switch (own.iStatus) {
-        case 0:
+        case ForcedMove::Nothing:
             if (eMode == DEFENCE)
                 break;
             mine = ownThreat;
             if (eMode != ATTACK && (eMode == PASSIVE) == myPole.PhaseFlag())
                 theirs = depth <= 5 ? Three : Lively; // a block counts too
             break;
-        case 1:
-        case 3:
+        case ForcedMove::AnswerOpenFour:
+        case ForcedMove::AnswerDoubleFour:
             mine = theirs = Four;
             break;
-        case 4:
+        case ForcedMove::AnswerFourThree:
             mine = Four;
             theirs = Lively;
+            break;
+        case ForcedMove::BlockFive: // left at Step 2
             break;
         }
         const S &sum = myPole.Summary();

@@ -315,6 +315,8 @@ template <int Own> void Pole::AddToNeighbours(Kletka *stone)
 
 void Pole::MakeMoveLogged(const Move &cM, DescriptionLog &log)
 {
+    static_assert(DescriptionLog::MaxDescribed == 1 + Neighbours.size(),
+                  "a move describes its own cell and each neighbour at most once");
     log.count = 0;
     log.firstNew = cDescriptions.GetCurSize();
     // The move takes at most a slot for every cell it describes.
@@ -412,7 +414,7 @@ std::int32_t Pole::CheckVictory(BoundedList<Place> &out) const
         const Kletka &cell = Cell(m.x, m.y);
         MoveDescription d;
         DescribeCell(cell, d);
-        if (d.Of(m.iZnak).iMax >= 64)
+        if (d.Of(m.iZnak).iMax >= FiveWeight)
             lines[ViewOf(m.iZnak)].Push(Place{m.x, m.y, m.iZnak});
     }
     if (lines[0].GetCurSize() > 0) {

@@ -119,7 +119,7 @@ Move Pole::SearchNode(std::int32_t iz, std::int32_t d, std::int32_t b, eSearchMo
     };
 
     // Step 3. Blocking a five costs no depth.
-    if (D.own.iStatus == 2)
+    if (D.own.iStatus == ForcedMove::BlockFive)
         ++d;
 
     // Steps 4 and 5. A sure win; a leaf: out of depth, told to stop or out of time.
@@ -249,7 +249,7 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
     const Kletka *five = nullptr;
     const DescriptionTotals after = RememberedLeafTotals(made, &five);
     DoskaDescription D(*this, side, mode, after, made);
-    if (D.own.iStatus != 2) {
+    if (D.own.iStatus != ForcedMove::BlockFive) {
         ++mySearch.iCalls;
         value = OutcomeOf(D, mode);
         return true;
@@ -269,7 +269,7 @@ bool Pole::LeafValue(const Move &made, eSearchMode mode, std::int32_t bound, std
     const eSearchMode next = ChildMode(mode);
     const DescriptionTotals blocked = RememberedBlockTotals(made, block, after);
     DoskaDescription G(*this, made.iZnak, next, blocked, block);
-    if (G.own.iStatus == 2)
+    if (G.own.iStatus == ForcedMove::BlockFive)
         return false;
     mySearch.iCalls += 2;
     // The child's Steps 7 to 11 with its one candidate.
@@ -304,7 +304,7 @@ Move Pole::FindMove(std::int32_t iz, std::int32_t level)
     // then whether the block holds.
     {
         DoskaDescription D(*this, iz, ACTIVE);
-        if (D.own.iStatus == 2) {
+        if (D.own.iStatus == ForcedMove::BlockFive) {
             if (level < 0 || level >= 20)
                 throw xParam("Index out of range.");
             Move r = Search(iz, ThreatDepth[level], NothingFound, ATTACK, false);
@@ -395,12 +395,12 @@ Move Pole::FindEasyMove(std::int32_t iz, std::int32_t level)
         if (r > 0)
             return Move{D.own.pcMove->x, D.own.pcMove->y, iz, WinValue};
     }
-    if (D.own.iStatus == 2) {
+    if (D.own.iStatus == ForcedMove::BlockFive) {
         int r = EngineRandom::Random(100);
         if (100 * pFive < r)
             return Move{D.opponent.pcFive->x, D.opponent.pcFive->y, iz, 0};
     }
-    if (D.own.iStatus == 1) {
+    if (D.own.iStatus == ForcedMove::AnswerOpenFour) {
         int r = EngineRandom::Random(100);
         if (100 * pFour < r)
             return Move{D.opponent.pcOpenFour->x, D.opponent.pcOpenFour->y, iz, 0};

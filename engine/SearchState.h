@@ -17,7 +17,8 @@ struct Coefficients {
     std::int32_t e[2] = {0, 0};
 };
 
-struct SearchState {
+// The settings of a search: plain values, copied with the board by default.
+struct SearchSettings {
     std::int32_t iRootSide = KREST; // the side the values are seen from
     std::int32_t iLevel = 0;
     std::int64_t iTimeLimit = 0; // ClockMs() past which every node stops; 0 for none
@@ -27,29 +28,26 @@ struct SearchState {
     // Leaves worked out without making their move; off only to check them
     // against the moves made.
     bool bLeafShortcut = true;
+    // Whether deep searches share their nodes' moves with a helper thread.
+    bool bShare = true;
+};
+
+struct SearchState : SearchSettings {
     // On a cache line of its own: a helper thread reads it at every node,
     // and the fields around it change at every node.
     alignas(64) std::atomic<bool> bStop{false};
     // The stop flag of the board a helper searches for, which stops it too;
     // a board's own, never copied.
     alignas(64) const std::atomic<bool> *pOuterStop = nullptr;
-    // Whether deep searches share their nodes' moves with a helper thread.
-    bool bShare = true;
     std::uint64_t iCalls = 0; // Pole::Search calls; only for statistics
 
     SearchState() = default;
     SearchState(const SearchState &other) { *this = other; }
+    // The settings, the stop flag's value and the count; never pOuterStop.
     SearchState &operator=(const SearchState &other)
     {
-        iRootSide = other.iRootSide;
-        iLevel = other.iLevel;
-        iTimeLimit = other.iTimeLimit;
-        cCurrent = other.cCurrent;
-        bAttackPhase = other.bAttackPhase;
-        ePriceMode = other.ePriceMode;
-        bLeafShortcut = other.bLeafShortcut;
+        static_cast<SearchSettings &>(*this) = other;
         bStop.store(other.bStop.load(std::memory_order_relaxed), std::memory_order_relaxed);
-        bShare = other.bShare;
         iCalls = other.iCalls;
         return *this;
     }

@@ -36,7 +36,7 @@ TEST(DoskaDescription, FourThreeWinsUnlessTheOpponentHasAFour)
     DoskaDescription d(p, KREST, ACTIVE);
     EXPECT_GT(d.own.iFourThrees, 0);
     EXPECT_TRUE(d.own.bWin);
-    EXPECT_EQ(d.opponent.iStatus, 4);
+    EXPECT_EQ(d.opponent.iStatus, ForcedMove::AnswerFourThree);
 
     // Give O a four cell of its own (a closed three): nobody wins, and only O
     // must answer.
@@ -49,8 +49,8 @@ TEST(DoskaDescription, FourThreeWinsUnlessTheOpponentHasAFour)
     DoskaDescription e(q, KREST, ACTIVE);
     EXPECT_GT(e.opponent.iFours, 0);
     EXPECT_FALSE(e.own.bWin);
-    EXPECT_EQ(e.opponent.iStatus, 4);
-    EXPECT_EQ(e.own.iStatus, 0);
+    EXPECT_EQ(e.opponent.iStatus, ForcedMove::AnswerFourThree);
+    EXPECT_EQ(e.own.iStatus, ForcedMove::Nothing);
 }
 
 TEST(DoskaDescription, BothDoubleThreesWin)
