@@ -1,5 +1,28 @@
 // The document's records and views, and the turn cycle: a move of the
 // player, the engine's answer and the result taken over.
+//
+// The turn cycle. Every step that needs the board goes to the engine thread
+// as a request; its reply comes back as a command event, and OnCommand
+// (DocumentCommands.cpp) runs the next step:
+//
+//   click on the board   OnMakeMove         request WM_POLE_MAKE, the player's move
+//                                             reply ID_FIND_AND_MAKE_MOVE (102)
+//   the move is made     OnFindAndMakeMove  takes the move over (CheckAndSetResult);
+//                                             unless it ended the game, asks for the
+//                                             computer's move: WM_POLE_FIND or
+//                                             WM_POLE_FIND_IN_TIME by the level
+//                                             reply ID_MOVE_FOUND (104)
+//   the move is found    OnMoveFound        request WM_POLE_MAKE, the computer's move
+//                                             reply ID_CHECK_RESULT (103)
+//   the move is made     CheckAndSetResult  takes the result over, decides the game,
+//                                             updates the views
+//
+// A won tournament game then goes to the best-games table through the main
+// window (ID_TOURNAMENT_WIN, 120): the command is posted to the frame, which
+// hands it back to the document, so the modal name and table dialogs open
+// from the window's event loop after the reply that ended the game has been
+// handled in full. A reply whose ticket is not the latest request's (a new
+// game, an undo) is dropped in event().
 
 #include "DivuzDoc.h"
 

@@ -8,26 +8,34 @@
 namespace
 {
 
-// The enabling table: a row is allowed when both its halves allow the
-// present Mode and GameMode (and no request is out).
-constexpr bool allowedInMode[CommandRowCount][ModeCount] = {
-    {1, 1, 1, 1, 1, 0}, // save
-    {1, 1, 0, 1, 1, 0}, // options
-    {1, 1, 0, 0, 1, 0}, // undo
-    {1, 1, 0, 0, 0, 0}, // edit mode
-    {0, 1, 1, 0, 0, 0}, // debug mode
-    {1, 0, 0, 0, 0, 0}, // hint
-    {1, 1, 0, 1, 0, 1}, // move on the board
-    {0, 0, 1, 0, 0, 0}, // the seven debug keys
-    {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0},
-    {0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {1, 1, 0, 0, 1, 0}, // redo
-    {1, 1, 0, 1, 1, 1},                                         // best games
+// The enabling table, one row per command: a command is allowed when its
+// row allows both the present Mode and the present GameMode, and no request
+// is out.
+struct CommandRule {
+    bool inMode[ModeCount];         // game, edit, debug, hint, view party, tournament
+    bool inGameMode[GameModeCount]; // in progress, player won, computer won, draw
 };
-constexpr bool allowedInGameMode[CommandRowCount][GameModeCount] = {
-    {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 0}, {1, 1, 1, 1}, {1, 0, 0, 0}, {1, 0, 0, 0},
-    {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0},
-    {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}, {1, 1, 1, 1},
+// clang-format off
+constexpr CommandRule allowed[CommandRowCount] = {
+    //                     game edit debug hint view tourn   going won lost draw
+    /* save             */ {{1,   1,   1,    1,   1,   0},   {1,    1,  1,   1}},
+    /* options          */ {{1,   1,   0,    1,   1,   0},   {1,    1,  1,   1}},
+    /* undo             */ {{1,   1,   0,    0,   1,   0},   {1,    1,  1,   0}},
+    /* edit mode        */ {{1,   1,   0,    0,   0,   0},   {1,    1,  1,   1}},
+    /* debug mode       */ {{0,   1,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* hint             */ {{1,   0,   0,    0,   0,   0},   {1,    0,  0,   0}},
+    /* move on the board*/ {{1,   1,   0,    1,   0,   1},   {1,    0,  0,   0}},
+    /* debug key left   */ {{0,   0,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* debug key right  */ {{0,   0,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* debug key up     */ {{0,   0,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* debug key down   */ {{0,   0,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* debug key A      */ {{0,   0,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* debug key S      */ {{0,   0,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* debug key B      */ {{0,   0,   1,    0,   0,   0},   {1,    0,  0,   0}},
+    /* redo             */ {{1,   1,   0,    0,   1,   0},   {1,    0,  0,   0}},
+    /* best games       */ {{1,   1,   0,    1,   1,   1},   {1,    1,  1,   1}},
 };
+// clang-format on
 
 // Per Mode: the status text while the player is to move and while a
 // request is out.
@@ -72,7 +80,7 @@ bool CDivuzDoc::IsCommandAllowed(int row) const
     if (row < 0 || row >= CommandRowCount || !IsValidMode(myData.Mode) ||
         !IsValidGameMode(myData.GameMode))
         return false;
-    return allowedInMode[row][myData.Mode] && allowedInGameMode[row][myData.GameMode] &&
+    return allowed[row].inMode[myData.Mode] && allowed[row].inGameMode[myData.GameMode] &&
            !myData.IsThinking;
 }
 
