@@ -12,7 +12,7 @@
 // (DocumentBestGames.cpp).
 
 #include "DivuzCommands.h"
-#include "DivuzView.h"
+#include "IDivuzView.h"
 #include "PoleThread.h"
 #include "Records.h"
 
@@ -172,7 +172,6 @@ class CDivuzDoc : public QObject
 
     // The request record, readable while no request is out (IsThinking false).
     const PoleRequest &Request() const { return myRequest; }
-    bool HasEngineThread() const { return myThread != nullptr; }
 
   protected:
     // Takes the engine thread's replies and error reports.

@@ -32,7 +32,6 @@ class DivuzHelp
 
     // The help window once it has been opened, else nullptr.
     HelpWindow *Window() const;
-    ContextHelpMode &ContextMode() { return myMode; }
 
   private:
     QPointer<HelpWindow> myWindow;

@@ -196,3 +196,27 @@ std::string NextMusicName(const std::vector<std::string> &pieces, const std::str
     // The current piece is the last one, or not in the folder at all.
     return pieces.empty() ? std::string(NoMusicName) : pieces.front();
 }
+
+BarMemory LoadBarMemory()
+{
+    const QSettings store = OpenStore();
+    return {store.value(QStringLiteral("BarState")).toByteArray(),
+            store.value(QStringLiteral("StatusBar"), 1).toInt() != 0};
+}
+
+void SaveBarMemory(const BarMemory &bars)
+{
+    QSettings store = OpenStore();
+    store.setValue(QStringLiteral("BarState"), bars.Layout);
+    store.setValue(QStringLiteral("StatusBar"), bars.StatusBarShown ? 1 : 0);
+}
+
+QString LoadLastFileFolder()
+{
+    return OpenStore().value(QStringLiteral("LastFolder")).toString();
+}
+
+void SaveLastFileFolder(const QString &folder)
+{
+    OpenStore().setValue(QStringLiteral("LastFolder"), folder);
+}

@@ -6,6 +6,9 @@
 
 #include "DivuzOptions.h"
 
+#include <QByteArray>
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -23,6 +26,18 @@ void LoadSettings(DivuzOptions &options, const std::string &programFolder);
 // store's file is replaced whole or not at all; returns false when the
 // write failed.
 bool SaveSettings(const DivuzOptions &options);
+
+// What the main window remembers beside the options, in the same store: the
+// docked bars' layout (QMainWindow::saveState), whether the status bar is
+// shown, and the folder of the last file opened or saved.
+struct BarMemory {
+    QByteArray Layout;
+    bool StatusBarShown = true;
+};
+BarMemory LoadBarMemory();
+void SaveBarMemory(const BarMemory &bars);
+QString LoadLastFileFolder();
+void SaveLastFileFolder(const QString &folder);
 
 // Replaces MusicName with the piece that follows it in the music folder,
 // wrapping to the first; "NoName" when the folder holds no piece.

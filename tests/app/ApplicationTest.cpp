@@ -6,9 +6,9 @@
 // in for the sound card.
 
 #include "DivuzEvents.h"
+#include "DivuzView.h"
 #include "Levels.h"
 #include "MainFrame.h"
-#include "MainView.h"
 #include "OptionsDialog.h"
 #include "PoleThread.h"
 #include "ProgramTest.h"

@@ -92,7 +92,7 @@ void PoleWnd::FitToView()
             myView->Scale()));
 }
 
-void PoleWnd::OnUpdate(int /*hint*/)
+void PoleWnd::OnUpdate()
 {
     switch (GameRecord().SoundEvent) {
     case SoundNone:

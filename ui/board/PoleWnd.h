@@ -33,7 +33,7 @@ class PoleWnd : public QWidget
     // Called by the view on every document update. Game events repaint at
     // once, the clock's once-a-second event does not; throws xProgramme
     // "PoleWnd::OnUpdate : Strange myData" for an unknown SoundEvent.
-    void OnUpdate(int hint = 0);
+    void OnUpdate();
 
     // The cell under a point of the window in layout units (as at 100 %),
     // with the sign the button plays:

@@ -3,17 +3,17 @@
 
 #include "MainFrame.h"
 
-#include "MainView.h"
+#include "DivuzView.h"
 
 #include "Pictures.h"
 #include "ResourceText.h"
+#include "SettingsStore.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -274,16 +274,14 @@ void CMainFrame::FitStatusPane()
 
 void CMainFrame::RestoreBarState()
 {
-    const QSettings store("Zidude", "Divuz");
-    restoreState(store.value("BarState").toByteArray());
+    const BarMemory bars = LoadBarMemory();
+    restoreState(bars.Layout);
     // The toolbar's state covers the docked bars only; the status bar is
     // remembered beside it.
-    statusBar()->setVisible(store.value("StatusBar", 1).toInt() != 0);
+    statusBar()->setVisible(bars.StatusBarShown);
 }
 
 void CMainFrame::SaveBarState()
 {
-    QSettings store("Zidude", "Divuz");
-    store.setValue("BarState", saveState());
-    store.setValue("StatusBar", statusBar()->isVisible() ? 1 : 0);
+    SaveBarMemory({saveState(), statusBar()->isVisible()});
 }

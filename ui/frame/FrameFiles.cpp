@@ -3,15 +3,15 @@
 
 #include "MainFrame.h"
 
-#include "MainView.h"
+#include "DivuzView.h"
 
 #include "DivuzDoc.h"
+#include "SettingsStore.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace
@@ -89,7 +89,7 @@ void CMainFrame::ShowFileProblem(const QString &caption, const QString &text, co
 
 QString CMainFrame::FileDialogFolder() const
 {
-    const QString folder = QSettings("Zidude", "Divuz").value("LastFolder").toString();
+    const QString folder = LoadLastFileFolder();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
     // A documents folder that does not exist would be taken for a file name.
@@ -106,5 +106,5 @@ QString CMainFrame::SaveDialogProposal() const
 
 void CMainFrame::RememberFileFolder(const QString &path)
 {
-    QSettings("Zidude", "Divuz").setValue("LastFolder", QFileInfo(path).absolutePath());
+    SaveLastFileFolder(QFileInfo(path).absolutePath());
 }

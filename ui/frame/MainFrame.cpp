@@ -1,6 +1,6 @@
 #include "MainFrame.h"
 
-#include "MainView.h"
+#include "DivuzView.h"
 #include "PanelSupport.h"
 #include "WindowPlacement.h"
 
@@ -23,7 +23,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>

@@ -12,7 +12,7 @@ class LevelWnd : public PanelWnd
     LevelWnd();
 
     // Game events change nothing shown here.
-    void OnUpdate(int /*hint*/ = 0) {}
+    void OnUpdate() {}
 
   protected:
     LayoutRect RectOf(const WndLayout &layout) const override { return layout.LevelWndLayout.Rect; }

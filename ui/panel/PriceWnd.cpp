@@ -30,7 +30,7 @@ bool PriceWnd::OnCreated()
     return myTimer.isActive();
 }
 
-void PriceWnd::OnUpdate(int /*hint*/)
+void PriceWnd::OnUpdate()
 {
     if (GameRecord().SoundEvent != SoundSecond)
         update();

@@ -19,7 +19,7 @@ class PriceWnd : public PanelWnd
 
     // Repaints on every game event but the clock's second; it does not move
     // the columns, only the timer does.
-    void OnUpdate(int hint = 0);
+    void OnUpdate();
     // One tick of the timer: both columns step toward the document's
     // shares, and the window repaints when either moved. True when one did.
     bool OnTimer();

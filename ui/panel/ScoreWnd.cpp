@@ -9,7 +9,7 @@
 
 ScoreWnd::ScoreWnd() : PanelWnd("ScoreWnd", "ScoreWnd Window") {}
 
-void ScoreWnd::OnUpdate(int /*hint*/)
+void ScoreWnd::OnUpdate()
 {
     if (GameRecord().SoundEvent != SoundSecond)
         update();

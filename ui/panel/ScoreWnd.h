@@ -12,7 +12,7 @@ class ScoreWnd : public PanelWnd
 
     // Repaints on every game event; the clock's second does not change
     // the score.
-    void OnUpdate(int hint = 0);
+    void OnUpdate();
 
   protected:
     LayoutRect RectOf(const WndLayout &layout) const override { return layout.ScoreWndLayout.Rect; }

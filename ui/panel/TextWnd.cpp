@@ -21,7 +21,7 @@ constexpr int ComputerSignLeft = 223;
 
 TextWnd::TextWnd() : PanelWnd("TextWnd", "TextWnd Window") {}
 
-void TextWnd::OnUpdate(int /*hint*/)
+void TextWnd::OnUpdate()
 {
     if (GameRecord().SoundEvent != SoundSecond)
         update();

@@ -13,7 +13,7 @@ class TextWnd : public PanelWnd
 
     // A game event may have given the sides other signs (a new or opened
     // game); the clock's second changes nothing here.
-    void OnUpdate(int hint = 0);
+    void OnUpdate();
 
   protected:
     LayoutRect RectOf(const WndLayout &layout) const override { return layout.TextWndLayout.Rect; }

@@ -9,7 +9,7 @@
 
 TimeWnd::TimeWnd() : PanelWnd("TimeWnd", "TimeWnd Window") {}
 
-void TimeWnd::OnUpdate(int /*hint*/)
+void TimeWnd::OnUpdate()
 {
     const std::int32_t event = GameRecord().SoundEvent;
     if (event == SoundNone || event == SoundSecond)

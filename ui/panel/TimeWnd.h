@@ -12,7 +12,7 @@ class TimeWnd : public PanelWnd
 
     // Repaints on the clock's once-a-second event and on the plain update;
     // the other game events leave the clocks as they are.
-    void OnUpdate(int hint = 0);
+    void OnUpdate();
 
   protected:
     LayoutRect RectOf(const WndLayout &layout) const override { return layout.TimeWndLayout.Rect; }

@@ -2,7 +2,7 @@
 // which wave each document update plays and how, and how the music walks a
 // folder of three pieces in each of the three modes.
 
-#include "MainView.h"
+#include "DivuzView.h"
 #include "ProgramTest.h"
 #include "SettingsStore.h"
 #include "ViewSounds.h"

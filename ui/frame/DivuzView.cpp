@@ -1,4 +1,4 @@
-#include "MainView.h"
+#include "DivuzView.h"
 
 #include "DivuzApplication.h"
 #include "DivuzDoc.h"

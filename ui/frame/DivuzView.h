@@ -5,8 +5,8 @@
 // nothing of the game itself; it passes every document update on to its
 // windows and drives the clocks with a 100 ms timer.
 
-#include "DivuzView.h" // IDivuzView
 #include "DivuzViewBase.h"
+#include "IDivuzView.h" // IDivuzView
 
 #include "LevelWnd.h"
 #include "PoleWnd.h"
