@@ -11,7 +11,6 @@
 namespace
 {
 
-constexpr int LazyStartMs = 3000;
 // What a layout may give along a stretched side.
 constexpr int StretchedLength = 32767;
 
@@ -26,7 +25,8 @@ const AimDll *theStartedComponent = nullptr;
 } // namespace
 
 CAdvertBar::CAdvertBar(int width, int height, std::int32_t value1, std::int16_t value2,
-                       std::uint32_t value3, QWidget *parent, QStringList locations)
+                       std::uint32_t value3, QWidget *parent, QStringList locations,
+                       int lazyStartMs)
     : QWidget(parent), myWidth(width), myHeight(height), myValue1(value1), myValue2(value2),
       myValue3(value3), myLocations(std::move(locations))
 {
@@ -37,7 +37,7 @@ CAdvertBar::CAdvertBar(int width, int height, std::int32_t value1, std::int16_t 
         std::lock_guard lock(theLock);
         theBar = this;
     }
-    QTimer::singleShot(LazyStartMs, this, [this] {
+    QTimer::singleShot(lazyStartMs, this, [this] {
         if (!myInitialised)
             Initialise();
     });

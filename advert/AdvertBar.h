@@ -21,11 +21,15 @@ class CAdvertBar : public QWidget
     // The edge drawn along the top; the banner is painted just below it.
     static constexpr int EdgeHeight = 2;
 
+    // The component starts at the bar's first paint, or this long after the
+    // bar was made if it is never painted.
+    static constexpr int LazyStartMs = 3000;
+
     // width and height: the banner's size; the three values go to the
     // component's start-up. The component is looked for at locations.
     CAdvertBar(int width, int height, std::int32_t value1, std::int16_t value2,
                std::uint32_t value3, QWidget *parent = nullptr,
-               QStringList locations = AimDll::ComponentLocations());
+               QStringList locations = AimDll::ComponentLocations(), int lazyStartMs = LazyStartMs);
     ~CAdvertBar() override;
 
     // The size the bar asks of the layout: the banner and the edge, or as

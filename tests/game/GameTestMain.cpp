@@ -2,6 +2,7 @@
 // dispatch reports errors that leave a handler, as the program's does.
 
 #include "ErrorReport.h"
+#include "TestSeed.h"
 
 #include <QCoreApplication>
 
@@ -10,6 +11,7 @@
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    FixTestSeed();
     ErrorGuard<QCoreApplication> app(argc, argv);
     return RUN_ALL_TESTS();
 }

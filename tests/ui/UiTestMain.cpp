@@ -5,6 +5,7 @@
 // in the program's own language.
 
 #include "ErrorReport.h"
+#include "TestSeed.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -16,6 +17,7 @@
 int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    FixTestSeed();
     // Listing the tests at build time has no display either.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

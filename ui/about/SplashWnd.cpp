@@ -88,12 +88,12 @@ void SplashWnd::EnableSplash(bool enable)
     splashEnabled = enable;
 }
 
-void SplashWnd::ShowSplash(QWidget *parent)
+void SplashWnd::ShowSplash(QWidget *parent, int lifetimeMs)
 {
     if (!splashEnabled || theSplash != nullptr)
         return;
     auto *splash = new SplashWnd(parent);
-    if (!splash->Create()) {
+    if (!splash->Create(lifetimeMs)) {
         delete splash;
         return;
     }
@@ -102,7 +102,7 @@ void SplashWnd::ShowSplash(QWidget *parent)
     splash->repaint();
 }
 
-bool SplashWnd::Create()
+bool SplashWnd::Create(int lifetimeMs)
 {
     myPicture = DivuzPicture(PictureSplash, devicePixelRatioF());
     if (myPicture.isNull())
@@ -115,7 +115,7 @@ bool SplashWnd::Create()
         centred.moveCenter(screen->geometry().center());
         move(centred.topLeft());
     }
-    myTimer.start(LifetimeMs, this);
+    myTimer.start(lifetimeMs, this);
     return true;
 }
 

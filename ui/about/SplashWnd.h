@@ -22,8 +22,8 @@ class SplashWnd : public QWidget
     // then ShowSplash shows nothing.
     static void EnableSplash(bool enable);
     // Makes and shows the splash owned by parent, when enabled and none is
-    // up already.
-    static void ShowSplash(QWidget *parent);
+    // up already; it goes away by itself after lifetimeMs.
+    static void ShowSplash(QWidget *parent, int lifetimeMs = LifetimeMs);
     // Called for every event before anybody else sees it: while the splash
     // is up, a key or mouse-button press hides it and counts as handled.
     static bool FilterSplashMessage(QEvent *event);
@@ -40,7 +40,7 @@ class SplashWnd : public QWidget
 
   private:
     explicit SplashWnd(QWidget *parent);
-    bool Create();
+    bool Create(int lifetimeMs);
 
     QPixmap myPicture;
     QBasicTimer myTimer;
