@@ -61,6 +61,10 @@ class DoskaDescription
     // when every total is 0). Looked up on demand: most nodes never need it.
     const MoveDescription &MoveCell(const SideDescription &side) const;
     void GenerateMoves(std::int32_t depth, bool all);
+    // GenerateMoves with `all` false, but putting every free described cell
+    // through the filter instead of only the category sets' members: what
+    // the sets have to stand in for. For the tests.
+    void GenerateMovesByScan(std::int32_t depth);
 
     eSearchMode eMode;
     std::int32_t iZnak;

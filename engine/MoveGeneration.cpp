@@ -123,7 +123,7 @@ std::int32_t DoskaDescription::CalcPower(const MoveDescription &d) const
     return t >= -5 && t <= 5 && dx == t * DirDx[dir] && dy == t * DirDy[dir];
 }
 
-// Inlined into the generation loop, its only caller.
+// Inlined into the generation loop and the tests' plain scan, its callers.
 [[gnu::always_inline]] inline bool DoskaDescription::Accepts(const MoveDescription &e,
                                                              std::int32_t d) const
 {
@@ -244,6 +244,23 @@ void DoskaDescription::GenerateMoves(std::int32_t depth, bool all)
     }
 
     // Step 4. Ascending by ordering value; the search takes them from the top.
+    if (out.GetCurSize() >= 2)
+        SortByValue(out.Data(), 0, out.GetCurSize() - 1);
+}
+
+void DoskaDescription::GenerateMovesByScan(std::int32_t depth)
+{
+    BoundedList<Move> &out = myPole.Candidates();
+    out.Clear();
+    if (own.iStatus == ForcedMove::BlockFive) {
+        out.Push(Move{opponent.pcFive->x, opponent.pcFive->y, iZnak, 0});
+        return;
+    }
+    const MoveDescription *cells = myPole.Descriptions().Data();
+    const MoveDescription *end = cells + myPole.Descriptions().GetCurSize();
+    for (const MoveDescription *e = cells; e != end; ++e)
+        if (e->iZnak == FREE && Accepts(*e, depth))
+            out.Push(Move{e->x, e->y, iZnak, CalcPower(*e)});
     if (out.GetCurSize() >= 2)
         SortByValue(out.Data(), 0, out.GetCurSize() - 1);
 }

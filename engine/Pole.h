@@ -153,6 +153,9 @@ class Pole
 
     // Pole::Search calls since construction; only for statistics.
     std::uint64_t SearchCalls() const { return mySearch.iCalls; }
+    // Moves of this board's nodes that the helper thread searched; only for
+    // statistics, and 0 until a search starts the helper.
+    std::uint64_t HelpedMoves() const { return myHelper.HelpedMoves(); }
     // Leaves whose totals were remembered from an earlier sum-up; only for
     // statistics.
     std::uint64_t RememberedLeaves() const { return myLeafCache.Hits(); }

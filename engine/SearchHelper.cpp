@@ -68,3 +68,11 @@ SearchTeam *SearchHelper::Team(Pole &owner)
     my->ownerStop = &owner.mySearch.bStop;
     return my.get();
 }
+
+std::uint64_t SearchHelper::HelpedMoves() const
+{
+    if (my == nullptr)
+        return 0;
+    std::lock_guard lock(my->mutex);
+    return my->helped[1];
+}

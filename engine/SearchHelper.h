@@ -7,6 +7,7 @@
 // Started on first use; a board that never searches deep enough never
 // starts one.
 
+#include <cstdint>
 #include <memory>
 
 class Pole;
@@ -25,6 +26,9 @@ class SearchHelper
     // The team for a search of `owner`, started if need be; none on a
     // machine without a second processor, or when no thread can be started.
     SearchTeam *Team(Pole &owner);
+    // The moves the helper thread took from this board's nodes since it
+    // started; only for statistics (0 with no thread).
+    std::uint64_t HelpedMoves() const;
 
   private:
     std::unique_ptr<SearchTeam> my;

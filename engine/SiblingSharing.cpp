@@ -39,6 +39,7 @@ void Pole::HelpWith(SiblingShare &share)
     while (!share.over && share.next >= 0) {
         const int i = share.next--;
         share.siblings[i].state = Sibling::Running;
+        ++team.helped[mySeat.thread];
         Sibling done{Sibling::Done, share.known};
         lock.unlock();
         try {
