@@ -37,6 +37,15 @@ struct LevelRequest {
 // nothing for a Level outside 0..10.
 std::optional<LevelRequest> LevelRequestFor(int level, bool forHint);
 
+// The enabling table: whether a command row is allowed in a Mode and a
+// GameMode (while no request is out); false for a row, Mode or GameMode
+// outside its range.
+bool CommandAllowedIn(int row, std::int32_t mode, std::int32_t gameMode);
+
+// The string-table id of the game status in a Mode and GameMode, while the
+// player is to move or while a request is out; 0 when there is none.
+int GameStatusTextId(std::int32_t mode, std::int32_t gameMode, bool thinking);
+
 // The message shown when a file holds no readable game, and the caption of
 // every message about opening or saving a game except a wrong version
 // (InvalidFileFormatText with InvalidFileFormatCaption).

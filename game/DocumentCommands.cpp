@@ -75,13 +75,25 @@ int DebugKeyRow(int id)
 
 } // namespace
 
+bool CommandAllowedIn(int row, std::int32_t mode, std::int32_t gameMode)
+{
+    if (row < 0 || row >= CommandRowCount || !IsValidMode(mode) || !IsValidGameMode(gameMode))
+        return false;
+    return allowed[row].inMode[mode] && allowed[row].inGameMode[gameMode];
+}
+
+int GameStatusTextId(std::int32_t mode, std::int32_t gameMode, bool thinking)
+{
+    if (gameMode != InProgress && IsValidGameMode(gameMode))
+        return resultStatus[gameMode];
+    if (gameMode == InProgress && IsValidMode(mode))
+        return modeStatus[mode][thinking ? 1 : 0];
+    return 0;
+}
+
 bool CDivuzDoc::IsCommandAllowed(int row) const
 {
-    if (row < 0 || row >= CommandRowCount || !IsValidMode(myData.Mode) ||
-        !IsValidGameMode(myData.GameMode))
-        return false;
-    return allowed[row].inMode[myData.Mode] && allowed[row].inGameMode[myData.GameMode] &&
-           !myData.IsThinking;
+    return CommandAllowedIn(row, myData.Mode, myData.GameMode) && !myData.IsThinking;
 }
 
 bool CDivuzDoc::OnDebugKey(int id)
@@ -119,12 +131,8 @@ bool CDivuzDoc::OnDebugKey(int id)
 
 QString CDivuzDoc::OnUpdateGameStatus() const
 {
-    int id = 0;
-    if (myData.GameMode != InProgress && IsValidGameMode(myData.GameMode))
-        id = resultStatus[myData.GameMode];
-    else if (myData.GameMode == InProgress && IsValidMode(myData.Mode))
-        id = modeStatus[myData.Mode][myData.IsThinking ? 1 : 0];
-    const QString text = ResourceText(id);
+    const QString text =
+        ResourceText(GameStatusTextId(myData.Mode, myData.GameMode, myData.IsThinking));
     if (text.isEmpty())
         throw xProgramme("CDivuzDoc::OnUpdateGameStatus:No string");
     return text;
