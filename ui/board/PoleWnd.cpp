@@ -56,40 +56,14 @@ bool IsBoardKey(const QKeyEvent *key)
 
 } // namespace
 
-PoleWnd::PoleWnd()
+PoleWnd::PoleWnd() : ViewChildWnd("PoleWnd", "Pole Window")
 {
-    // Every paint covers the whole window, so nothing is erased first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button clear a preview left behind, as after a
     // release that happened while another window had the mouse.
     setMouseTracking(true);
     // The board holds the keyboard: arrows, Enter and Space play on it.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QCoreApplication::translate("PoleWnd", "Hrací deska"));
-}
-
-bool PoleWnd::MyCreate(CDivuzViewBase *view)
-{
-    if (view == nullptr)
-        return true;
-    myView = view;
-    const DivuzOptions options = RequireApplication("PoleWnd::MyCreate").GetOptions();
-    const LayoutRect &r = options.WndLayout.PoleWndLayout.Rect;
-    setParent(view);
-    setObjectName(QStringLiteral("Pole Window"));
-    setWindowTitle(QStringLiteral("Pole Window"));
-    setGeometry(ScaledRect(r, view->Scale()));
-    show();
-    update();
-    return true;
-}
-
-void PoleWnd::FitToView()
-{
-    if (myView != nullptr)
-        setGeometry(ScaledRect(
-            RequireApplication("PoleWnd::MyCreate").GetOptions().WndLayout.PoleWndLayout.Rect,
-            myView->Scale()));
 }
 
 void PoleWnd::OnUpdate()
@@ -350,17 +324,8 @@ void PoleWnd::mouseReleaseEvent(QMouseEvent *event)
 
 void PoleWnd::closeEvent(QCloseEvent *event)
 {
-    myView = nullptr;
     PressedPlace = {-1, -1, FREE};
-    QWidget::closeEvent(event);
-}
-
-DataDivuzDoc PoleWnd::GameRecord() const
-{
-    DataDivuzDoc data;
-    if (myView != nullptr && myView->GetDocument() != nullptr)
-        myView->GetDocument()->GetData(data);
-    return data;
+    ViewChildWnd::closeEvent(event);
 }
 
 Place PoleWnd::PlaceUnder(const QMouseEvent *event, bool leftButton) const

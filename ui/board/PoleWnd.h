@@ -6,9 +6,8 @@
 // paint reads the game record and the options afresh.
 
 #include "Records.h"
+#include "ViewChildWnd.h"
 #include "WndLayout.h"
-
-#include <QWidget>
 
 #include <optional>
 
@@ -16,19 +15,12 @@ class CDivuzViewBase;
 class QImage;
 class QPainter;
 
-class PoleWnd : public QWidget
+class PoleWnd : public ViewChildWnd
 {
   public:
     // Made without a parent; MyCreate places it in the view. Held by value
     // in the view, it is destroyed before the view's own widget part.
     PoleWnd();
-
-    // Null view: true, nothing is made. Otherwise the window becomes a
-    // visible child of view at the layout's Rect. Throws xProgramme
-    // "PoleWnd::MyCreate : No Application?" without an application object.
-    bool MyCreate(CDivuzViewBase *view);
-    // Takes the window's rectangle at the view's scale again.
-    void FitToView();
 
     // Called by the view on every document update. Game events repaint at
     // once, the clock's once-a-second event does not; throws xProgramme
@@ -62,9 +54,9 @@ class PoleWnd : public QWidget
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    LayoutRect RectOf(const WndLayout &layout) const override { return layout.PoleWndLayout.Rect; }
 
   private:
-    DataDivuzDoc GameRecord() const;
     Place PlaceUnder(const QMouseEvent *event, bool leftButton) const;
     void Press(const QMouseEvent *event, bool leftButton);
     void Release(const QMouseEvent *event, bool leftButton);
@@ -75,7 +67,6 @@ class PoleWnd : public QWidget
     // Enter and Space: a click of the button on the cursor's cell.
     void PlayAtCursor(bool leftButton);
 
-    CDivuzViewBase *myView = nullptr;
     // The cell shown as pressed and the sign a release there plays; FREE
     // while nothing is pressed.
     Place PressedPlace{-1, -1, FREE};

@@ -81,10 +81,9 @@ void CDivuzView::SetScale(qreal scale)
     if (scale == myScale)
         return;
     myScale = scale;
-    myPoleWnd.FitToView();
-    for (PanelWnd *panel : std::initializer_list<PanelWnd *>{&myTextWnd, &myLevelWnd, &myScoreWnd,
-                                                             &myTimeWnd, &myPriceWnd})
-        panel->FitToView();
+    for (ViewChildWnd *child : std::initializer_list<ViewChildWnd *>{
+             &myPoleWnd, &myTextWnd, &myLevelWnd, &myScoreWnd, &myTimeWnd, &myPriceWnd})
+        child->FitToView();
     update();
 }
 

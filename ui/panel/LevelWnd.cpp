@@ -8,7 +8,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-LevelWnd::LevelWnd() : PanelWnd("LevelWnd", "LevelWnd Window") {}
+LevelWnd::LevelWnd() : ViewChildWnd("LevelWnd", "LevelWnd Window") {}
 
 void LevelWnd::paintEvent(QPaintEvent * /*event*/)
 {

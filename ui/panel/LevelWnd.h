@@ -4,9 +4,9 @@
 // strength setting, read from the options at every paint, so a new level
 // shows as soon as the view repaints.
 
-#include "PanelWnd.h"
+#include "ViewChildWnd.h"
 
-class LevelWnd : public PanelWnd
+class LevelWnd : public ViewChildWnd
 {
   public:
     LevelWnd();

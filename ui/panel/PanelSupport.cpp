@@ -5,14 +5,6 @@
 #include "DivuzViewBase.h"
 #include "Pictures.h"
 
-DataDivuzDoc GameRecordOf(const CDivuzViewBase *view)
-{
-    DataDivuzDoc data;
-    if (view != nullptr && view->GetDocument() != nullptr)
-        view->GetDocument()->GetData(data);
-    return data;
-}
-
 DivuzOptions PaintOptions()
 {
     // Every paint of the presentation names the same place when the

@@ -14,10 +14,6 @@
 
 class CDivuzViewBase;
 
-// A copy of the view's game record; a fresh record when there is no view or
-// no document, so a window that lost its view still paints.
-DataDivuzDoc GameRecordOf(const CDivuzViewBase *view);
-
 // The options record, as every panel paint reads it.
 DivuzOptions PaintOptions();
 

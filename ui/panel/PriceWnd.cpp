@@ -22,7 +22,7 @@ constexpr double RoundingSlack = 1e-9;
 
 } // namespace
 
-PriceWnd::PriceWnd() : PanelWnd("PriceWnd", "Price Window") {}
+PriceWnd::PriceWnd() : ViewChildWnd("PriceWnd", "Price Window") {}
 
 bool PriceWnd::OnCreated()
 {
@@ -90,7 +90,7 @@ void PriceWnd::closeEvent(QCloseEvent *event)
 {
     RightShown = 0.0;
     LeftShown = 0.0;
-    PanelWnd::closeEvent(event);
+    ViewChildWnd::closeEvent(event);
 }
 
 bool StepToward(double &current, double target)

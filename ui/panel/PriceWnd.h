@@ -4,7 +4,7 @@
 // the left and the computer's on the right. The columns glide to a new
 // share under the window's own 100 ms timer rather than jump.
 
-#include "PanelWnd.h"
+#include "ViewChildWnd.h"
 
 #include <QBasicTimer>
 
@@ -12,7 +12,7 @@
 
 class QPainter;
 
-class PriceWnd : public PanelWnd
+class PriceWnd : public ViewChildWnd
 {
   public:
     PriceWnd();

@@ -7,7 +7,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-ScoreWnd::ScoreWnd() : PanelWnd("ScoreWnd", "ScoreWnd Window") {}
+ScoreWnd::ScoreWnd() : ViewChildWnd("ScoreWnd", "ScoreWnd Window") {}
 
 void ScoreWnd::OnUpdate()
 {

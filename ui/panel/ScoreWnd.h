@@ -3,9 +3,9 @@
 // The score: games won by the player (left) and by the computer (right),
 // the last two digits of each count.
 
-#include "PanelWnd.h"
+#include "ViewChildWnd.h"
 
-class ScoreWnd : public PanelWnd
+class ScoreWnd : public ViewChildWnd
 {
   public:
     ScoreWnd();

@@ -19,7 +19,7 @@ constexpr int ComputerSignLeft = 223;
 
 } // namespace
 
-TextWnd::TextWnd() : PanelWnd("TextWnd", "TextWnd Window") {}
+TextWnd::TextWnd() : ViewChildWnd("TextWnd", "TextWnd Window") {}
 
 void TextWnd::OnUpdate()
 {

@@ -4,9 +4,9 @@
 // below and "COMPUTER" over the right ones, each with a small picture of the
 // sign that side plays now; it changes with every game and sign set.
 
-#include "PanelWnd.h"
+#include "ViewChildWnd.h"
 
-class TextWnd : public PanelWnd
+class TextWnd : public ViewChildWnd
 {
   public:
     TextWnd();

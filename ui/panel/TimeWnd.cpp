@@ -7,7 +7,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-TimeWnd::TimeWnd() : PanelWnd("TimeWnd", "TimeWnd Window") {}
+TimeWnd::TimeWnd() : ViewChildWnd("TimeWnd", "TimeWnd Window") {}
 
 void TimeWnd::OnUpdate()
 {

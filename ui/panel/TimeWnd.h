@@ -3,9 +3,9 @@
 // The thinking times as hh:mm:ss clocks: the player's on the left, the
 // computer's on the right.
 
-#include "PanelWnd.h"
+#include "ViewChildWnd.h"
 
-class TimeWnd : public PanelWnd
+class TimeWnd : public ViewChildWnd
 {
   public:
     TimeWnd();

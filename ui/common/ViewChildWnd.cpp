@@ -1,22 +1,22 @@
-#include "PanelWnd.h"
+#include "ViewChildWnd.h"
 
 #include "DivuzApplication.h"
+#include "DivuzDoc.h"
 #include "DivuzViewBase.h"
-#include "PanelSupport.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 
 #include <string>
 
-PanelWnd::PanelWnd(const char *className, const char *windowName)
+ViewChildWnd::ViewChildWnd(const char *className, const char *windowName)
     : myClassName(className), myWindowName(windowName)
 {
     // Every paint covers the whole window, so nothing needs erasing.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool PanelWnd::MyCreate(CDivuzViewBase *view)
+bool ViewChildWnd::MyCreate(CDivuzViewBase *view)
 {
     if (view == nullptr)
         return true;
@@ -32,29 +32,36 @@ bool PanelWnd::MyCreate(CDivuzViewBase *view)
     return OnCreated();
 }
 
-void PanelWnd::FitToView()
+void ViewChildWnd::FitToView()
 {
+    // Every window names the same place when the application object is
+    // missing, as the paints do.
     if (myView != nullptr)
-        setGeometry(ScaledRect(RectOf(PaintOptions().WndLayout), myView->Scale()));
+        setGeometry(
+            ScaledRect(RectOf(RequireApplication("PoleWnd::MyCreate").GetOptions().WndLayout),
+                       myView->Scale()));
 }
 
-QPainter &PanelWnd::ScaleToView(QPainter &dc) const
+QPainter &ViewChildWnd::ScaleToView(QPainter &dc) const
 {
     dc.scale(ViewScale(myView), ViewScale(myView));
     return dc;
 }
 
-qreal PanelWnd::PictureRatio() const
+qreal ViewChildWnd::PictureRatio() const
 {
     return devicePixelRatioF() * ViewScale(myView);
 }
 
-DataDivuzDoc PanelWnd::GameRecord() const
+DataDivuzDoc ViewChildWnd::GameRecord() const
 {
-    return GameRecordOf(myView);
+    DataDivuzDoc data;
+    if (myView != nullptr && myView->GetDocument() != nullptr)
+        myView->GetDocument()->GetData(data);
+    return data;
 }
 
-void PanelWnd::closeEvent(QCloseEvent *event)
+void ViewChildWnd::closeEvent(QCloseEvent *event)
 {
     myView = nullptr;
     QWidget::closeEvent(event);

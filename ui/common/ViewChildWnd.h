@@ -1,8 +1,9 @@
 #pragma once
 
-// The base of the five panel windows: each is an opaque child of the view
-// at the rectangle its layout names, reads the game from the view while it
-// has one, and forgets the view when it is closed.
+// The base of the view's child windows, the board and the five panel
+// windows: each is an opaque child of the view at the rectangle its layout
+// names, reads the game from the view while it has one, and forgets the view
+// when it is closed.
 
 #include "Records.h"
 #include "WndLayout.h"
@@ -12,7 +13,7 @@
 class CDivuzViewBase;
 class QPainter;
 
-class PanelWnd : public QWidget
+class ViewChildWnd : public QWidget
 {
   public:
     // Null view: true, nothing is made. Otherwise the window becomes a
@@ -24,7 +25,7 @@ class PanelWnd : public QWidget
 
   protected:
     // className names the window in error texts, windowName is its title.
-    PanelWnd(const char *className, const char *windowName);
+    ViewChildWnd(const char *className, const char *windowName);
 
     // The window's rectangle in the view.
     virtual LayoutRect RectOf(const WndLayout &layout) const = 0;
