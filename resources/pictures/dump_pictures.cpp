@@ -40,7 +40,10 @@ constexpr Edges ScoreA{10, 10, 110, 50}, ScoreB{130, 10, 220, 50};
 constexpr Edges TimeA{130, 10, 220, 50}, TimeB{15, 10, 115, 50};
 constexpr Edges PriceA{67, 23, 83, 60}, PriceB{177, 23, 193, 60};
 const QColor PriceTop(200, 70, 70), PriceSide(255, 100, 100), PriceFront(100, 10, 10);
-constexpr int LevelCaptions[11] = {207, 208, 210, 211, 212, 213, 214, 215, 216, 206, 209};
+constexpr int LevelCaptions[11] = {
+    PictureLevelInstant,   PictureLevel2Sec,   PictureLevel5Sec,     PictureLevel10Sec,
+    PictureLevel30Sec,     PictureLevel60Sec,  PictureLevelBeginner, PictureLevelDilettante,
+    PictureLevelCandidate, PictureLevelMaster, PictureLevelExpert};
 
 // Picture `index` of strip id. With leaveOutKey, pixels of the strip's key
 // colour become transparent, as when the windows copy a picture with a
