@@ -9,6 +9,7 @@
 #include "DivuzCommands.h"
 #include "DivuzEvents.h"
 #include "MidiFile.h"
+#include "MidiLength.h"
 #include "MidiWnd.h"
 #include "SoundFont.h"
 #include "WaveFile.h"
@@ -74,18 +75,23 @@ class SdlMediaPlayerTest : public testing::Test
         return File(name);
     }
 
-    // Two short piano notes, half a second in all.
+    // Two short piano notes, a tenth of a second in all (at the files'
+    // default of 120 quarter notes a minute).
+    static constexpr int ShortPieceMs = 100;
     std::string ShortPiece(const char *name)
     {
         MidiTrack track;
         track.events.push_back({0, {0xC0, 0}});
         track.events.push_back({0, {0x90, 60, 100}});
-        track.events.push_back({240, {0x80, 60, 0}});
-        track.events.push_back({240, {0x90, 64, 100}});
-        track.events.push_back({480, {0x80, 64, 0}});
+        track.events.push_back({48, {0x80, 60, 0}});
+        track.events.push_back({48, {0x90, 64, 100}});
+        track.events.push_back({96, {0x80, 64, 0}});
         WriteMidiFile(File(name), {track}, 480);
         return File(name);
     }
+    // Long enough for a short piece's end, had it been sent, to arrive: its
+    // last note, its ring and a good margin.
+    static constexpr int PastTheEndMs = ShortPieceMs + int(LastNoteRing.count()) + 250;
 
     QTemporaryDir myDir;
 };
@@ -95,14 +101,14 @@ class SdlMediaPlayerTest : public testing::Test
 TEST_F(SdlMediaPlayerTest, AWavePlaysForItsLengthAndEnds)
 {
     SdlMediaPlayer player;
-    const std::string tone = Tone("tone.wav", 0.3, 440);
+    const std::string tone = Tone("tone.wav", 0.2, 440);
     player.PlayWave(tone, false);
     EXPECT_EQ(player.PlayingWave(), tone);
     ASSERT_TRUE(player.IsAudioOpen());
     QElapsedTimer timer;
     timer.start();
     ASSERT_TRUE(PumpUntil([&] { return player.PlayingWave().empty(); }, 3000));
-    EXPECT_GT(timer.elapsed(), 150);
+    EXPECT_GT(timer.elapsed(), 100);
 }
 
 TEST_F(SdlMediaPlayerTest, ANoStopWaveIsDroppedWhileOnePlaysAndAnInterruptingOneTakesOver)
@@ -144,11 +150,11 @@ TEST_F(SdlMediaPlayerTest, APieceThatEndsAsksTheFrameForTheNextOnTheUserInterfac
     EXPECT_EQ(music.parent(), &frame);
     EXPECT_EQ(music.objectName(), "MidiWnd");
     EXPECT_TRUE(player.IsMusicPlaying());
-    // The notes last half a second. The end comes soon after the last note,
-    // not seconds later when the synthesizer's tail has died away.
+    // The end comes soon after the last note, not seconds later when the
+    // synthesizer's tail has died away.
     ASSERT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }, 15000));
-    EXPECT_GE(played.elapsed(), 450);
-    EXPECT_LE(played.elapsed(), 500 + 1500) << "the end came long after the last note";
+    EXPECT_GE(played.elapsed(), ShortPieceMs - 50);
+    EXPECT_LE(played.elapsed(), ShortPieceMs + 1500) << "the end came long after the last note";
     EXPECT_EQ(frame.commands, std::vector<int>{WM_NEXT_MUSIC});
     EXPECT_TRUE(frame.onMainThread);
     music.Close();
@@ -164,9 +170,8 @@ TEST_F(SdlMediaPlayerTest, ALoopingPieceStartsAgainInsteadOfEnding)
     FrameStandIn frame;
     MidiWnd music;
     ASSERT_TRUE(music.Open(&frame, ShortPiece("loop.mid"), MidiWnd::Play | MidiWnd::Loop));
-    // Through the first end into the second round: the piece ends within
-    // two seconds (see the test above).
-    PumpUntil([] { return false; }, 2500);
+    // Through the first end into the second round.
+    PumpUntil([] { return false; }, PastTheEndMs);
     EXPECT_TRUE(player.IsMusicPlaying());
     EXPECT_TRUE(frame.commands.empty());
     music.Close();
@@ -185,7 +190,7 @@ TEST_F(SdlMediaPlayerTest, AClosedPieceSendsNoEnd)
     ASSERT_TRUE(music.Open(&frame, ShortPiece("closed.mid"), MidiWnd::Play));
     EXPECT_TRUE(player.IsMusicPlaying());
     music.Close();
-    PumpUntil([] { return false; }, 1000);
+    PumpUntil([] { return false; }, PastTheEndMs);
     EXPECT_TRUE(frame.commands.empty());
     UnregisterMediaPlayer(&player);
 }
@@ -215,7 +220,7 @@ TEST_F(SdlMediaPlayerTest, MissingDamagedFilesAndAMissingSoundFontGiveSilenceAnd
         EXPECT_FALSE(player.IsMusicPlaying());
         UnregisterMediaPlayer(&player);
     }
-    PumpUntil([] { return false; }, 1500);
+    PumpUntil([] { return false; }, PastTheEndMs);
     EXPECT_TRUE(frame.commands.empty());
 }
 
