@@ -104,7 +104,7 @@ TEST_F(DivuzAppTest, TheSplashGreetsAndAClickOnTheBoardUnderItPlaysNoMove)
 TEST_F(DivuzAppTest, TheFirstGamesClockStartsWhenTheSplashGoesAway)
 {
     ASSERT_TRUE(SplashWnd::Current() && SplashWnd::Current()->isVisible());
-    PumpFor(600);
+    PumpFor(300);
     EXPECT_EQ(Data().PlayerTime, 0);
     SplashWnd::HideSplash();
     ASSERT_TRUE(PumpUntil([this] { return Data().PlayerTime >= 3; }, 5000));
@@ -280,7 +280,9 @@ TEST_F(DivuzAppTest, TheViewZoomsAndAClickReachesTheCellUnderThePointer)
     const auto freshGame = [&] {
         frame.OnCommand(ID_FILE_NEW);
         ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
-        PumpFor(600);
+        while (view.Chances().OnTimer()) {
+        }
+        PumpFor(50);
     };
     freshGame();
     const QImage before = view.grab().toImage();
