@@ -13,7 +13,7 @@ namespace
 
 // A lifetime short enough for a test, long enough for a loaded machine to
 // see the splash up first.
-constexpr int ShortLifetimeMs = 1000;
+constexpr int ShortLifetimeMs = 400;
 
 // A window with a button and a window-wide F1 shortcut under the splash,
 // with the application's splash filter installed as the program does.
