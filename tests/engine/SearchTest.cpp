@@ -1,4 +1,6 @@
-#include "DoskaDescription.h"
+// The search: the pick near the top, the moves it finds, and a search that
+// leaves its board as it found it, stopped, shared with a helper or not.
+
 #include "Levels.h"
 #include "Random.h"
 
@@ -7,9 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <future>
 #include <random>
@@ -29,72 +30,6 @@ Pole OpenFourForKrest()
 }
 
 } // namespace
-
-TEST(DoskaDescription, FourThreeWinsUnlessTheOpponentHasAFour)
-{
-    // X: two in the row (7, 9), (8, 9) and three in the column (10, 6..8), so
-    // (10, 9) makes a four and an open three at once.
-    Pole p =
-        Board({M(7, 9, KREST), M(0, 0, NOL), M(8, 9, KREST), M(0, 18, NOL), M(10, 6, KREST),
-               M(18, 0, NOL), M(10, 7, KREST), M(18, 18, NOL), M(10, 8, KREST), M(10, 5, NOL)});
-    DoskaDescription d(p, KREST, ACTIVE);
-    EXPECT_GT(d.own.iFourThrees, 0);
-    EXPECT_TRUE(d.own.bWin);
-    EXPECT_EQ(d.opponent.iStatus, ForcedMove::AnswerFourThree);
-
-    // Give O a four cell of its own (a closed three): nobody wins, and only O
-    // must answer.
-    Pole q = p;
-    const int fillers[3][2] = {{0, 9}, {18, 9}, {13, 14}};
-    for (int i = 0; i < 3; ++i) {
-        q.MakeMove(M(fillers[i][0], fillers[i][1], KREST));
-        q.MakeMove(M(14 + i, 14, NOL));
-    }
-    DoskaDescription e(q, KREST, ACTIVE);
-    EXPECT_GT(e.opponent.iFours, 0);
-    EXPECT_FALSE(e.own.bWin);
-    EXPECT_EQ(e.opponent.iStatus, ForcedMove::AnswerFourThree);
-    EXPECT_EQ(e.own.iStatus, ForcedMove::Nothing);
-}
-
-TEST(DoskaDescription, BothDoubleThreesWin)
-{
-    Pole p = Board({M(4, 4, KREST), M(14, 4, NOL), M(5, 4, KREST), M(15, 4, NOL), M(6, 3, KREST),
-                    M(16, 3, NOL), M(6, 2, KREST), M(16, 2, NOL)});
-    DoskaDescription d(p, KREST, ACTIVE);
-    EXPECT_GT(d.own.iDoubleThrees, 0);
-    EXPECT_GT(d.opponent.iDoubleThrees, 0);
-    EXPECT_TRUE(d.own.bWin);
-    EXPECT_TRUE(d.opponent.bWin);
-}
-
-TEST(DoskaDescription, OneStoneInTheCentreIsWorth1441792)
-{
-    Pole p = Board({M(9, 9, KREST)});
-    p.SetEvaluation(Pole::AttackSet, true, KREST);
-    DoskaDescription d(p, KREST, ACTIVE);
-    EXPECT_EQ(d.own.iStoneValueSum, 44);
-    EXPECT_EQ(d.own.iValue, 32768 * 44);
-    EXPECT_EQ(d.opponent.iValue, 32768 * 44);
-}
-
-TEST(Pole, CalcPriceSplitsOneHundredFifty)
-{
-    Pole empty;
-    EXPECT_EQ(empty.CalcPrice(0, 0, KREST, WinValue).iKrest, 150);
-    EXPECT_EQ(empty.CalcPrice(0, 0, NOL, WinValue).iNol, 150);
-    const PriceSplit split = empty.CalcPrice(0, 0, KREST, 60000000);
-    EXPECT_EQ(split.iKrest, 99);
-    EXPECT_EQ(split.iNol, 51);
-    EXPECT_EQ(empty.CalcPrice(0, 0, KREST, -60000000).iKrest, 50);
-    EXPECT_EQ(empty.CalcPrice(0, 0, FREE, 60000000).iKrest, 75);
-    // More in X's stones moves the split towards X, at most by 22.
-    Pole one = Board({M(9, 9, KREST)});
-    const PriceSplit adjusted = one.CalcPrice(9, 9, KREST, 0);
-    EXPECT_EQ(adjusted.iKrest,
-              75 + static_cast<int>(std::atan(0.02 * 44) * 0.6366199048125918 * 0.15 * 150.0));
-    EXPECT_EQ(adjusted.iKrest + adjusted.iNol, 150);
-}
 
 TEST(Search, RandomPickStaysWithinTheWindowAtTheTop)
 {
@@ -297,108 +232,4 @@ TEST(FindMove, BenchmarkPositionsKeepTheirRecordedMoves)
         ++checked;
     }
     EXPECT_EQ(checked, 48);
-}
-
-namespace
-{
-
-// The seed of a test's random boards: DIVUZ_TEST_SEED when set, as for the
-// other test programs, and printed, so that a failure can be replayed.
-unsigned BoardSeed()
-{
-    const char *given = std::getenv("DIVUZ_TEST_SEED");
-    const unsigned seed =
-        given != nullptr ? static_cast<unsigned>(std::strtoul(given, nullptr, 10)) : 20261208u;
-    std::printf("random seed %u (DIVUZ_TEST_SEED)\n", seed);
-    return seed;
-}
-
-bool SameMoves(const BoundedList<Move> &a, const BoundedList<Move> &b)
-{
-    if (a.GetCurSize() != b.GetCurSize())
-        return false;
-    for (int i = 0; i < a.GetCurSize(); ++i)
-        if (!(a[i] == b[i]))
-            return false;
-    return true;
-}
-
-std::string MovesText(const BoundedList<Move> &moves)
-{
-    std::string text;
-    for (int i = 0; i < moves.GetCurSize(); ++i)
-        text += std::to_string(moves[i].x) + "," + std::to_string(moves[i].y) + ":" +
-                std::to_string(moves[i].iValue) + " ";
-    return text;
-}
-
-} // namespace
-
-// A node's filter sees only the cells in the category sets it walks. On
-// crowded random boards, on the way up and on the way back, for every kind
-// of node, phase, side to move and depth, those sets hold every free cell
-// the filter takes: the candidates, in order, are those of putting every
-// free described cell through it.
-TEST(DoskaDescription, CategoryWalkFindsEveryCellTheFilterTakes)
-{
-    const unsigned seed = BoardSeed();
-    SCOPED_TRACE("random seed " + std::to_string(seed));
-    std::mt19937 rng(seed);
-    int forced[5] = {}; // nodes by what the side to move must answer
-    auto compare = [&](Pole &p, int game) {
-        for (bool attackPhase : {false, true})
-            for (int side : {KREST, NOL}) {
-                p.SetEvaluation(attackPhase ? Pole::AttackSet : Pole::DefenceSet, attackPhase,
-                                side);
-                for (eSearchMode mode : {PASSIVE, ACTIVE, ATTACK, DEFENCE}) {
-                    DoskaDescription d(p, side, mode);
-                    ++forced[static_cast<int>(d.own.iStatus)];
-                    // Every depth where a filter or the walk changes its threshold.
-                    for (int depth : {0, 1, 2, 3, 4, 5, 6, 7, 13, 20, 21}) {
-                        d.GenerateMoves(depth, false);
-                        const BoundedList<Move> walked = p.Candidates();
-                        d.GenerateMovesByScan(depth);
-                        ASSERT_TRUE(SameMoves(walked, p.Candidates()))
-                            << "game " << game << ", " << p.DoneMoves().GetCurSize()
-                            << " stones, side " << side << ", mode " << mode << ", phase "
-                            << attackPhase << ", depth " << depth
-                            << "\nwalked:  " << MovesText(walked)
-                            << "\nscanned: " << MovesText(p.Candidates());
-                    }
-                }
-            }
-    };
-    for (int game = 0; game < 16; ++game) {
-        Pole p;
-        int sign = rng() % 2 ? KREST : NOL;
-        const int stones = 6 + static_cast<int>(rng() % 50);
-        for (int tries = 0; p.DoneMoves().GetCurSize() < stones && tries < 10000; ++tries) {
-            // Near the middle, so that threes and fours build up; never a
-            // five, after which no search goes on.
-            const int x = 4 + static_cast<int>(rng() % 11), y = 4 + static_cast<int>(rng() % 11);
-            const Kletka &cell = p.Cell(x, y);
-            if (cell.iZnak != FREE ||
-                (cell.iDesc != -1 && p.Descriptions()[cell.iDesc].Of(sign).iMax == FiveWeight))
-                continue;
-            p.MakeMove(M(x, y, sign));
-            sign = Opponent(sign);
-            compare(p, game);
-            if (HasFatalFailure())
-                return;
-        }
-        // Taken back, the sets lose their cells as they gained them.
-        for (const int keep = p.DoneMoves().GetCurSize() / 2; p.DoneMoves().GetCurSize() > keep;) {
-            p.BackMove();
-            compare(p, game);
-            if (HasFatalFailure())
-                return;
-        }
-    }
-    std::printf("nodes by forced answer: none %d, open four %d, five %d, double four %d, "
-                "four-three %d\n",
-                forced[0], forced[1], forced[2], forced[3], forced[4]);
-    // Each forced answer walks sets of its own; all of them must have been met.
-    EXPECT_GT(forced[static_cast<int>(ForcedMove::AnswerOpenFour)], 0);
-    EXPECT_GT(forced[static_cast<int>(ForcedMove::AnswerDoubleFour)], 0);
-    EXPECT_GT(forced[static_cast<int>(ForcedMove::AnswerFourThree)], 0);
 }
