@@ -238,16 +238,3 @@ TEST_F(SdlMediaPlayerTest, TheProgramStillEndsOnSigintAndSigterm)
         EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
     }
 }
-
-TEST(SoundFontTest, FindsAFontOnlyWhereOneIs)
-{
-    QTemporaryDir dir;
-    EXPECT_EQ(FindSoundFont({dir.path().toStdString()}), "");
-    std::ofstream(dir.filePath("b.sf2").toStdString()) << "x";
-    std::ofstream(dir.filePath("a.sf3").toStdString()) << "x";
-    std::ofstream(dir.filePath("notes.txt").toStdString()) << "x";
-    EXPECT_EQ(FindSoundFont({dir.path().toStdString()}), dir.filePath("a.sf3").toStdString());
-    std::ofstream(dir.filePath("default-GM.sf2").toStdString()) << "x";
-    EXPECT_EQ(FindSoundFont({dir.path().toStdString()}),
-              dir.filePath("default-GM.sf2").toStdString());
-}

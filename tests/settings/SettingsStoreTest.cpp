@@ -1,6 +1,10 @@
-#include "DivuzApplication.h"
-#include "FileSizeLimit.h"
+// The settings store: the options saved and read back, each stored value
+// checked against its range, a failed write reported, and the order in
+// which the music folder's pieces follow one another.
+
 #include "SettingsStore.h"
+
+#include "FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -226,67 +229,4 @@ TEST(MusicOrderTest, PickNextMusicWalksTheFolderInNameOrder)
     // The comparison is exact: another case is another piece.
     EXPECT_EQ(NextMusicName({"a.mid", "b.mid"}, "B.mid"), "a.mid");
     EXPECT_EQ(NextMusicName({"only.mid"}, "only.mid"), "only.mid");
-}
-
-// The seven rectangles tile the 626 x 387 view: a typo in any of them leaves
-// a gap or an overlap, which changes the covered area or the bounds.
-TEST(WndLayoutTest, StandardRectanglesTileTheView)
-{
-    const WndLayout l = StandardWndLayout();
-    const LayoutRect rects[] = {l.PoleWndLayout.Rect,  l.TextWndLayout.Rect, l.SpareLayout.Rect,
-                                l.ScoreWndLayout.Rect, l.TimeWndLayout.Rect, l.PriceWndLayout.Rect,
-                                l.LevelWndLayout.Rect};
-    LayoutRect bounds = rects[0];
-    long area = 0;
-    for (const LayoutRect &r : rects) {
-        ASSERT_TRUE(r.left < r.right && r.top < r.bottom);
-        bounds = {std::min(bounds.left, r.left), std::min(bounds.top, r.top),
-                  std::max(bounds.right, r.right), std::max(bounds.bottom, r.bottom)};
-        area += long(r.right - r.left) * (r.bottom - r.top);
-    }
-    EXPECT_TRUE(bounds.left == 0 && bounds.top == 0 && bounds.right == 626 && bounds.bottom == 387);
-    EXPECT_EQ(area, 626L * 387);
-    const PoleWndLayout &pole = l.PoleWndLayout;
-    EXPECT_LE(pole.Margin + pole.LineWidth + pole.CellCount * (pole.CellSize + pole.LineWidth),
-              pole.Rect.right);
-}
-
-TEST(ApplicationRegistryTest, LookupNamesTheCallerWhenNoApplicationIsRegistered)
-{
-    struct StandInApplication : IDivuzApplication {
-        DivuzOptions GetOptions() const override { return myOptions; }
-        void SetOptions(const DivuzOptions &options) override { myOptions = options; }
-        DivuzOptions myOptions;
-    } first, second;
-
-    try {
-        RequireApplication("PoleWnd::MyCreate");
-        ADD_FAILURE() << "no error";
-    } catch (const xProgramme &e) {
-        EXPECT_STREQ(e.GetText(), "PoleWnd::MyCreate : No Application?");
-    }
-
-    RegisterApplication(&first);
-    EXPECT_EQ(&RequireApplication("CMainFrame::UpdateMusic"), &first);
-    RegisterApplication(&second);
-    // The replaced application leaving must not take its successor along.
-    UnregisterApplication(&first);
-    EXPECT_EQ(FindApplication(), &second);
-    UnregisterApplication(&second);
-    EXPECT_EQ(FindApplication(), nullptr);
-}
-
-// Points every settings store into a temporary folder, so the user's own
-// settings are never read or written.
-int main(int argc, char **argv)
-{
-    testing::InitGoogleTest(&argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    const QTemporaryDir storeDir;
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, storeDir.path() + "/user");
-        QSettings::setPath(format, QSettings::SystemScope, storeDir.path() + "/system");
-    }
-    QCoreApplication app(argc, argv);
-    return RUN_ALL_TESTS();
 }
