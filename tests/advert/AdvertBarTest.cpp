@@ -162,10 +162,10 @@ TEST_F(AdvertBarTest, WithoutAUsableComponentShowsOnlyItsBackgroundAndEdge)
 
         // A callback without a started component asks for nothing.
         PaintCounter counter(bar);
-        PumpFor(50);
+        PumpPosted();
         const int paints = counter.paints;
         CAdvertBar::RepaintCallback(nullptr);
-        PumpFor(50);
+        PumpPosted();
         EXPECT_EQ(counter.paints, paints);
     }
 }

@@ -80,7 +80,7 @@ class ApplicationTest : public ProgramTest
         });
         myFrameWatch.fits = myViewWatch.paints = 0;
         Frame().OnCommand(ID_OPTIONS);
-        PumpFor(50);
+        PumpPosted();
     }
 
     Watcher myFrameWatch, myViewWatch;

@@ -70,8 +70,7 @@ class DivuzAppTest : public testing::Test
     {
         QTest::mouseClick(&myApp->MainFrame()->View()->Board(), Qt::LeftButton, {},
                           QPoint(4 + 20 * 9 + 9, 4 + 20 * 9 + 9));
-        PumpFor(20);
-        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+        ASSERT_TRUE(PumpUntilSettled([this] { return Data().IsThinking; }));
     }
     QString HelpPage() const
     {
@@ -279,10 +278,10 @@ TEST_F(DivuzAppTest, TheViewZoomsAndAClickReachesTheCellUnderThePointer)
     view.SetClockGate([] { return false; });
     const auto freshGame = [&] {
         frame.OnCommand(ID_FILE_NEW);
-        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }));
+        ASSERT_TRUE(PumpUntilSettled([this] { return Data().IsThinking; }));
         while (view.Chances().OnTimer()) {
         }
-        PumpFor(50);
+        PumpPosted();
     };
     freshGame();
     const QImage before = view.grab().toImage();
@@ -293,7 +292,7 @@ TEST_F(DivuzAppTest, TheViewZoomsAndAClickReachesTheCellUnderThePointer)
         frame.OnCommand(zoom == 100   ? ID_VIEW_ZOOM_100
                         : zoom == 150 ? ID_VIEW_ZOOM_150
                                       : ID_VIEW_ZOOM_200);
-        PumpFor(50);
+        PumpPosted();
         EXPECT_TRUE(frame.Action(ZoomCommands[zoom / 50 - 2])->isChecked());
         EXPECT_EQ(myApp->GetOptions().Zoom, zoom);
         EXPECT_EQ(QSettings("Zidude", "Divuz").value("Options/Zoom").toInt(), zoom);

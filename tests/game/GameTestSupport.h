@@ -55,6 +55,27 @@ inline void PumpFor(int ms)
     PumpUntil([] { return false; }, ms);
 }
 
+// Handles events until nothing is busy any more and the events that its
+// end posted have run too: a few passes of the event loop in a row with
+// busy() false, rather than a fixed time.
+inline bool PumpUntilSettled(const std::function<bool()> &busy, int timeoutMs = 10000)
+{
+    constexpr int QuietPasses = 3;
+    int quiet = 0;
+    return PumpUntil(
+        [&] {
+            quiet = busy() ? 0 : quiet + 1;
+            return quiet >= QuietPasses;
+        },
+        timeoutMs);
+}
+
+// Runs the events already posted and those they post in turn.
+inline void PumpPosted()
+{
+    PumpUntilSettled([] { return false; });
+}
+
 // The engine board of a record's history.
 inline Pole BoardOf(const DataDivuzDoc &d)
 {

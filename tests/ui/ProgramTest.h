@@ -74,8 +74,7 @@ class ProgramTest : public testing::Test
     // Handles events until the engine has answered.
     void Settle()
     {
-        PumpFor(20);
-        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }, 10000));
+        ASSERT_TRUE(PumpUntilSettled([this] { return Data().IsThinking; }));
     }
 
     QTemporaryDir myHome;

@@ -33,10 +33,10 @@ class RealPiecesTest : public SoundsAndMusicTest
         const int starts = myPlayer->starts;
         EXPECT_FALSE(myPlayer->PlayFor(*length - std::chrono::milliseconds(1)));
         EXPECT_FALSE(myPlayer->PlayFor(LastNoteRing));
-        PumpFor(30);
+        PumpPosted();
         EXPECT_EQ(myPlayer->starts, starts) << "ended before its last note had rung";
         EXPECT_TRUE(myPlayer->PlayFor(std::chrono::milliseconds(1)));
-        PumpFor(30);
+        PumpPosted();
         EXPECT_EQ(myPlayer->starts, starts + 1);
     }
 };

@@ -128,8 +128,7 @@ class FrameTest : public testing::Test
     }
     void WaitForTheEngine()
     {
-        PumpFor(20);
-        ASSERT_TRUE(PumpUntil([this] { return !Data().IsThinking; }, 10000));
+        ASSERT_TRUE(PumpUntilSettled([this] { return Data().IsThinking; }));
     }
     void ClickCell(int x, int y)
     {

@@ -55,7 +55,7 @@ class SoundsAndMusicTest : public ProgramTest
     void FinishPiece()
     {
         ASSERT_TRUE(myPlayer->FinishMusic());
-        PumpFor(30);
+        PumpPosted();
     }
 };
 
