@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-liberation
-  xvfb xauth openbox x11-utils qt6-translations-l10n libsdl2-mixer-dev timgm6mb-soundfont)
+  xvfb xauth openbox qt6-translations-l10n libsdl2-mixer-dev timgm6mb-soundfont)
 
 missing=()
 for p in "${packages[@]}"; do

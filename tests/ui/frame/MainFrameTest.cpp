@@ -235,6 +235,9 @@ TEST_F(FrameTest, SavingAndOpeningThroughTheWindowRestoresTheBoard)
 TEST_F(FrameTest, PlainLettersNeverOpenAMenuAfterAKeyboardMenu)
 {
     Frame().show();
+    // Under a window manager the keys go nowhere until it has made the
+    // frame the active window.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     const auto type = [](int key, Qt::KeyboardModifiers modifiers = {}) {
         QWidget *focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : QApplication::activeWindow(), Qt::Key(key), modifiers);
@@ -282,7 +285,8 @@ void DragToolBar(QToolBar *bar, QWidget *frame, QPoint to)
 TEST_F(FrameTest, StatusPaneShowsTheGameAfterTheToolBarFloatsAndDocks)
 {
     Frame().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    WaitForTheWindowManager(); // its placement, before the drag begins
     QToolBar *bar = Frame().ToolBar();
     const auto paneShows = [this] {
         // The status bar must lie within the frame after the frame shrank
